@@ -1,0 +1,23 @@
+// Board display: layout with the clues, the field's cells, error marks.
+#pragma once
+
+#include <QRgb>
+
+#include <cstdint>
+
+namespace grizzet {
+
+class Form1;
+class Surface;
+
+// Fits the board to the free area, draws clues and grid, places the field,
+// resets it, then shows the board and enables Reset and Solution.
+void LayoutBoard(Form1& form);
+// Empties PlayerGrid, draws every cell empty, removes clue ticks.
+void ResetField(Form1& form);
+// The four drawing steps of one cell: fill, outline, heavy left and top edges.
+void DrawCell(Surface& field, int column, int row, int cellSize, QRgb fill, QRgb edge);
+// The colour of swatch k, read from the chooser's pixels.
+QRgb SwatchColour(const Surface& chooser, int swatch);
+
+}  // namespace grizzet

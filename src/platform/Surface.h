@@ -1,0 +1,130 @@
+// A drawing surface: a widget with a persistent image that every drawing goes
+// into. paintEvent only copies the image. Coordinates are in the surface's
+// scale unit (twip, point or pixel), counted from its top-left corner.
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace grizzet {
+
+enum class ScaleUnit { Twip, Point, Pixel };
+
+// A mouse event as the handlers see it: Button is the mask of buttons held
+// (1 left, 2 right, 4 middle), Shift the mask of 1 Shift, 2 Ctrl, 4 Alt.
+struct MouseArgs {
+    int Button = 0;
+    int Shift = 0;
+    float X = 0;
+    float Y = 0;
+};
+
+// Pixels per unit at the screen's logical dpi (96 dpi: 4/3 a point, 1/15 a twip).
+double PixelsPerUnit(ScaleUnit unit);
+double LogicalDpi();
+
+class Surface : public QWidget {
+    Q_OBJECT
+public:
+    explicit Surface(QWidget* parent = nullptr);
+
+    ScaleUnit scaleUnit() const { return unit_; }
+    void SetScaleUnit(ScaleUnit unit) { unit_ = unit; }
+    double PixelsPerScaleUnit() const { return PixelsPerUnit(unit_); }
+
+    // Inner size in the surface's unit.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+
+    // Position and size of this surface in a given unit of its container.
+    void Move(float left, float top, ScaleUnit containerUnit);
+    void Resize(float width, float height, ScaleUnit containerUnit);
+    float Left(ScaleUnit containerUnit) const;
+    float Top(ScaleUnit containerUnit) const;
+    float Width(ScaleUnit containerUnit) const;
+    float Height(ScaleUnit containerUnit) const;
+
+    QRgb BackColor() const { return back_; }
+    void SetBackColor(QRgb colour) { back_ = colour; }
+    QRgb ForeColor() const { return fore_; }
+    void SetForeColor(QRgb colour) { fore_ = colour; }
+
+    // The whole image takes the background colour; the text position returns to (0, 0).
+    void Cls();
+
+    // Text: the font, transparent drawing, the position of the next text's line box.
+    void SetFontName(const QString& family);
+    void SetFontSize(float points);
+    float FontSize() const;
+    void SetFontTransparent(bool transparent) { transparentText_ = transparent; }
+    float CurrentX() const { return currentX_; }
+    float CurrentY() const { return currentY_; }
+    void SetCurrentX(float x) { currentX_ = x; }
+    void SetCurrentY(float y) { currentY_ = y; }
+    float TextWidth(const QString& text) const;
+    float TextHeight(const QString& text) const;
+    // Draws text at the text position in the foreground colour and moves the
+    // position to the start of the next line.
+    void Print(const QString& text);
+
+    // Shapes in the surface's unit. A filled box covers the device pixels from
+    // its first corner up to, not including, its second; an outline and a line
+    // include both ends, so cells sharing an edge share its pixels.
+    void DrawLine(float x1, float y1, float x2, float y2, QRgb colour);
+    void DrawBox(float x1, float y1, float x2, float y2, QRgb colour);
+    void FillBox(float x1, float y1, float x2, float y2, QRgb colour);
+    // A round dot centred on (x, y) whose diameter is the pen width in pixels.
+    void SetDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    int DrawWidth() const { return drawWidth_; }
+    void DrawDot(float x, float y, QRgb colour);
+
+    // The colour of the image at a point in the surface's unit.
+    QRgb Point(float x, float y) const;
+    // Device pixels of the image; a change shows after Refresh.
+    QRgb GetPixel(int x, int y) const;
+    void SetPixel(int x, int y, QRgb colour);
+    void Refresh();
+
+    // The image, for tests and for the error marking's exact pixels.
+    const QImage& Image() const { return image_; }
+
+    // The surface's own pointer, or the arrow.
+    void SetCustomPointer(const QCursor& cursor) { custom_ = cursor; }
+    void UseCustomPointer(bool on);
+    bool UsesCustomPointer() const { return customOn_; }
+
+    // Mouse handlers; positions in the surface's unit.
+    std::function<void(const MouseArgs&)> onMouseDown;
+    std::function<void(const MouseArgs&)> onMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int ToPixelX(float x) const;
+    int ToPixelY(float y) const;
+    void Changed(const QRect& pixels);
+    MouseArgs ArgsOf(QMouseEvent* event) const;
+
+    ScaleUnit unit_ = ScaleUnit::Pixel;
+    QImage image_;
+    QRgb back_ = 0xFFFFFFFF;
+    QRgb fore_ = 0xFF000000;
+    QFont font_;
+    bool transparentText_ = true;
+    float currentX_ = 0;
+    float currentY_ = 0;
+    int drawWidth_ = 1;
+    QCursor custom_;
+    bool customOn_ = false;
+};
+
+}  // namespace grizzet

@@ -1,0 +1,115 @@
+// The main window: side panel with the chooser and the commands, the board
+// with the field, the File and Language menus. Its event handlers live in
+// the folder of the subsystem they belong to (board/, play/, shell/, solution/).
+#pragma once
+
+#include "model/PuzzleState.h"
+#include "platform/LineControl.h"
+#include "platform/Surface.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace grizzet {
+
+class Form2;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window as designed, then runs Form_Load. The program folder
+    // is the executable's own unless a test names another.
+    explicit Form1(PuzzleState& state, const std::string& programFolder = {});
+    ~Form1() override;
+
+    PuzzleState& state;
+
+    // The controls, by their design names.
+    QWidget* SizerBottom = nullptr;
+    QFrame* Sizer = nullptr;
+    QPushButton* cmdErrors = nullptr;
+    QPushButton* cmdOplossing = nullptr;
+    Surface* KiezerL = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QLabel* Positie = nullptr;
+    QLabel* MuisR = nullptr;
+    QLabel* MuisL = nullptr;
+    LineControl* LijnL = nullptr;
+    LineControl* LijnR = nullptr;
+    Surface* Picture1 = nullptr;
+    Surface* HetVeld = nullptr;
+    QWidget* Image1 = nullptr;   // measuring stick, never shown
+
+    QMenu* MMbestand = nullptr;
+    QAction* MMopen = nullptr;
+    QAction* MMlijn1 = nullptr;
+    std::array<QAction*, RecentCount> MMrecent{};
+    QAction* MMlijn2 = nullptr;
+    QAction* MMclose = nullptr;
+    QMenu* MMtaal = nullptr;
+    QAction* MMenglish = nullptr;
+    QAction* MMnederlands = nullptr;
+    QAction* MMitaliano = nullptr;
+
+    Form2* form2 = nullptr;      // the solution window, created hidden at start-up
+    QString Tag = QStringLiteral("in gebruik");
+
+    // Start-up and shutdown (shell/).
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void Form_Resize();
+
+    // File menu and languages (shell/).
+    void MMopen_Click();
+    void MMrecent_Click(int index);
+    void MMenglish_Click();
+    void MMnederlands_Click();
+    void MMitaliano_Click();
+    void LoadPuzzle(const std::string& path);
+
+    // The colour chooser (play/).
+    void KiezerL_MouseDown(const MouseArgs& args);
+    void KiezerL_MouseMove(const MouseArgs& args);
+    void KiezerSet();
+
+    // The field and the board (play/, board/).
+    void HetVeld_MouseDown(const MouseArgs& args);
+    void HetVeld_MouseMove(const MouseArgs& args);
+    void Picture1_MouseDown(const MouseArgs& args);
+    void Picture1_MouseMove(const MouseArgs& args);
+    void ToggleRowClue(int row, int clue);
+    void ToggleColumnClue(int column, int clue);
+
+    // The side panel's commands (board/, solution/).
+    void cmdClear_Click();
+    void cmdErrors_Click();
+    void cmdOplossing_Click();
+
+    // The free area for the board: the noted one, or the present one when
+    // no window manager ever maximised the window.
+    float FreeWidth() const;
+    float FreeHeight() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void NoteFreeArea();
+    std::string programFolder_;
+    bool unloaded_ = false;
+};
+
+}  // namespace grizzet

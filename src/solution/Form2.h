@@ -1,0 +1,48 @@
+// The solution window: the picture at the field's size, with dots on wrong
+// and on unpainted cells as its two check boxes ask. Closing it only hides it
+// until the main window unloads.
+#pragma once
+
+#include "model/PuzzleState.h"
+#include "platform/Surface.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace grizzet {
+
+class Form1;
+
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    Form2(Form1& owner, PuzzleState& state);
+
+    Surface* Picture1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QCheckBox* chkFouten = nullptr;
+    QCheckBox* chkOntbreken = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+    // The six opening steps, on a click of Give Solution.
+    void Open();
+    void TekenOplossingHokjes();
+
+    void chkFouten_Click();
+    void chkOntbreken_Click();
+    void cmdOK_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Form1& owner_;
+    PuzzleState& state_;
+    bool placed_ = false;
+};
+
+}  // namespace grizzet
