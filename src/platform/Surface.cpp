@@ -143,12 +143,7 @@ void Surface::DrawBox(float x1, float y1, float x2, float y2, QRgb colour)
 
 void Surface::FillBox(float x1, float y1, float x2, float y2, QRgb colour)
 {
-    int left = ToPixelX(std::min(x1, x2)), right = ToPixelX(std::max(x1, x2));
-    int top = ToPixelY(std::min(y1, y2)), bottom = ToPixelY(std::max(y1, y2));
-    // A box never vanishes: a one-point edge stays at least one pixel wide.
-    right = std::max(right, left + 1);
-    bottom = std::max(bottom, top + 1);
-    const QRect box(left, top, right - left, bottom - top);
+    const QRect box = QRect(QPoint(ToPixelX(x1), ToPixelY(y1)), QPoint(ToPixelX(x2), ToPixelY(y2))).normalized();
     {
         QPainter painter(&image_);
         painter.fillRect(box, QColor::fromRgb(colour));

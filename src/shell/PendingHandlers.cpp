@@ -28,10 +28,7 @@ void Form1::cmdErrors_Click() {}
 void Form1::cmdOplossing_Click() {}
 void LayoutBoard(Form1&) {}
 void ResetField(Form1&) {}
-void DrawCell(Surface&, int, int, int, QRgb, QRgb) {}
-QRgb SwatchColour(const Surface&, int) { return 0; }
 void SetCell(Form1&, int, int, std::uint8_t) {}
-Form2::Form2(Form1& owner, PuzzleState& state) : owner_(owner), state_(state) {}
 void Form2::Open() {}
 void Form2::TekenOplossingHokjes() {}
 void Form2::chkFouten_Click() {}
