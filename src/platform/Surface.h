@@ -72,9 +72,9 @@ public:
     // position to the start of the next line.
     void Print(const QString& text);
 
-    // Shapes in the surface's unit. A filled box covers the device pixels from
-    // its first corner up to, not including, its second; an outline and a line
-    // include both ends, so cells sharing an edge share its pixels.
+    // Shapes in the surface's unit. Boxes, outlines and lines cover the device
+    // pixels of both their corners, so cells sharing an edge share its pixels
+    // and a one-point strip is one pixel wider than a one-pixel line.
     void DrawLine(float x1, float y1, float x2, float y2, QRgb colour);
     void DrawBox(float x1, float y1, float x2, float y2, QRgb colour);
     void FillBox(float x1, float y1, float x2, float y2, QRgb colour);
