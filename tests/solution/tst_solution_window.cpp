@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -158,6 +159,7 @@ void SolutionWindow::hiding()
     QTest::mouseClick(window->chkFouten, Qt::LeftButton);
     QVERIFY(!window->chkFouten->isChecked());
     QVERIFY(window->isVisible());
+    QSignalSpy pressed(window->cmdOK, &QPushButton::clicked);
 
     switch (route) {
     case Route::OkClick: QTest::mouseClick(window->cmdOK, Qt::LeftButton); break;
@@ -168,6 +170,8 @@ void SolutionWindow::hiding()
     case Route::CloseBox: QVERIFY(!window->close()); break;
     }
 
+    // Enter and Escape press OK; the close box only hides.
+    QCOMPARE(pressed.count(), route == Route::CloseBox ? 0 : 1);
     QVERIFY(!window.isNull());
     QCOMPARE(rig.form->form2, window.data());
     QVERIFY(!window->isVisible());
