@@ -15,7 +15,10 @@ class Surface;
 void LayoutBoard(Form1& form);
 // Empties PlayerGrid, draws every cell empty, removes clue ticks.
 void ResetField(Form1& form);
-// The four drawing steps of one cell: fill, outline, heavy left and top edges.
+// The edges of one cell: its outline, then a heavy edge on its left in every
+// fifth column and on its top in every fifth row.
+void DrawCellEdges(Surface& field, int column, int row, int cellSize, QRgb edge);
+// The four drawing steps of one cell: the fill, then its edges.
 void DrawCell(Surface& field, int column, int row, int cellSize, QRgb fill, QRgb edge);
 // The colour of swatch k, read from the chooser's pixels.
 QRgb SwatchColour(const Surface& chooser, int swatch);

@@ -72,9 +72,9 @@ public:
     // position to the start of the next line.
     void Print(const QString& text);
 
-    // Shapes in the surface's unit. A filled box covers the device pixels from
-    // its first corner up to, not including, its second; an outline and a line
-    // include both ends, so cells sharing an edge share its pixels.
+    // Shapes in the surface's unit. Boxes, outlines and lines cover the device
+    // pixels of both their corners, so cells sharing an edge share its pixels
+    // and a one-point strip is one pixel wider than a one-pixel line.
     void DrawLine(float x1, float y1, float x2, float y2, QRgb colour);
     void DrawBox(float x1, float y1, float x2, float y2, QRgb colour);
     void FillBox(float x1, float y1, float x2, float y2, QRgb colour);
@@ -91,7 +91,11 @@ public:
     void Refresh();
 
     // The image, for tests and for the error marking's exact pixels.
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const
+    {
+        Grow();
+        return image_;
+    }
 
     // The surface's own pointer, or the arrow.
     void SetCustomPointer(const QCursor& cursor) { custom_ = cursor; }
@@ -111,11 +115,12 @@ protected:
 private:
     int ToPixelX(float x) const;
     int ToPixelY(float y) const;
+    void Grow() const;
     void Changed(const QRect& pixels);
     MouseArgs ArgsOf(QMouseEvent* event) const;
 
     ScaleUnit unit_ = ScaleUnit::Pixel;
-    QImage image_;
+    mutable QImage image_;  // grows lazily: a hidden surface gets no resize event
     QRgb back_ = 0xFFFFFFFF;
     QRgb fore_ = 0xFF000000;
     QFont font_;

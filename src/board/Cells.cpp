@@ -1,0 +1,34 @@
+#include "board/Board.h"
+
+#include "platform/Surface.h"
+
+namespace grizzet {
+
+void DrawCellEdges(Surface& field, int column, int row, int cellSize, QRgb edge)
+{
+    const float x0 = static_cast<float>(column * cellSize);
+    const float y0 = static_cast<float>(row * cellSize);
+    const float c = static_cast<float>(cellSize);
+    field.DrawBox(x0, y0, x0 + c, y0 + c, edge);
+    if (column % 5 == 0)
+        field.FillBox(x0, y0, x0 + 1, y0 + c, edge);
+    if (row % 5 == 0)
+        field.FillBox(x0, y0, x0 + c, y0 + 1, edge);
+}
+
+void DrawCell(Surface& field, int column, int row, int cellSize, QRgb fill, QRgb edge)
+{
+    const float x0 = static_cast<float>(column * cellSize);
+    const float y0 = static_cast<float>(row * cellSize);
+    field.FillBox(x0, y0, x0 + cellSize, y0 + cellSize, fill);
+    DrawCellEdges(field, column, row, cellSize, edge);
+}
+
+QRgb SwatchColour(const Surface& chooser, int swatch)
+{
+    // The chooser is the palette: one pixel in from the swatch's top-left corner.
+    const int side = chooser.width();
+    return chooser.GetPixel(1, swatch * side + 1);
+}
+
+}  // namespace grizzet

@@ -1,0 +1,70 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace grizzet {
+
+std::function<void(const MsgBoxCall&)> MsgBoxHook;
+std::function<QString(const OpenDialogCall&)> OpenDialogHook;
+
+void MsgBox(QWidget* parent, MsgIcon icon, const QString& title, const QString& text)
+{
+    if (MsgBoxHook) {
+        MsgBoxHook({icon, title, text});
+        return;
+    }
+    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                    QMessageBox::Ok, parent);
+    // The box must answer even while a load shows the busy pointer.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+}
+
+QString QtFilterOf(const QString& pairs)
+{
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'));
+        // "*.*" means every file; here it would ask for a dot in the name.
+        patterns.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")), QStringLiteral("*"));
+        // Qt reads the patterns from the last parentheses of a filter, so a
+        // description that already names them is stripped of its own.
+        const int open = description.lastIndexOf(QLatin1Char('('));
+        if (open > 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(open).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString ShowOpen(QWidget* parent, const QString& initialFolder, const QString& filter)
+{
+    if (OpenDialogHook)
+        return OpenDialogHook({initialFolder, filter});
+    QFileDialog dialog(parent, QString(), initialFolder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void ShowBusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void ShowNormalPointer()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+}  // namespace grizzet
