@@ -168,6 +168,15 @@ void Surface::DrawDot(float x, float y, QRgb colour)
     Changed(QRect(left, top, drawWidth_, drawWidth_));
 }
 
+void Surface::DrawPicture(const QImage& picture)
+{
+    {
+        QPainter painter(&image_);
+        painter.drawImage(0, 0, picture);
+    }
+    Changed(picture.rect());
+}
+
 QRgb Surface::Point(float x, float y) const { return GetPixel(ToPixelX(x), ToPixelY(y)); }
 
 QRgb Surface::GetPixel(int x, int y) const
