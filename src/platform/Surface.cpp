@@ -176,6 +176,7 @@ void Surface::DrawDot(float x, float y, QRgb colour)
 
 void Surface::DrawPicture(const QImage& picture)
 {
+    Grow();
     {
         QPainter painter(&image_);
         painter.drawImage(0, 0, picture);
