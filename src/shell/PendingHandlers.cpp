@@ -20,13 +20,6 @@ void Form1::Picture1_MouseDown(const MouseArgs&) {}
 void Form1::Picture1_MouseMove(const MouseArgs&) {}
 void Form1::ToggleRowClue(int, int) {}
 void Form1::ToggleColumnClue(int, int) {}
-void Form1::cmdOplossing_Click() {}
 void SetCell(Form1&, int, int, std::uint8_t) {}
-void Form2::Open() {}
-void Form2::TekenOplossingHokjes() {}
-void Form2::chkFouten_Click() {}
-void Form2::chkOntbreken_Click() {}
-void Form2::cmdOK_Click() {}
-void Form2::closeEvent(QCloseEvent*) {}
 
 }  // namespace grizzet
