@@ -1,6 +1,7 @@
 #include "solution/solution_helpers.h"
 
 #include "board/Board.h"
+#include "play/Chooser.h"
 #include "platform/Surface.h"
 
 #include <QPushButton>
@@ -15,17 +16,13 @@ namespace {
 
 int ToPixels(double points) { return static_cast<int>(std::nearbyint(points * PixelsPerUnit(ScaleUnit::Point))); }
 
-// The chooser is the palette the solution reads its colours from; until its
-// painting is in place, put the display colours into its swatches.
-void EnsureSwatches(Surface& chooser)
+// The chooser is the palette the solution reads its colours from.
+bool SwatchesPainted(const Surface& chooser)
 {
-    const int side = chooser.width();
-    for (int colour = 0; colour < ColourCount; ++colour) {
-        const int swatch = colour + 1;
-        if (SwatchColour(chooser, swatch) != DisplayColour[colour])
-            chooser.FillBox(0, static_cast<float>(swatch * side), static_cast<float>(side - 1),
-                            static_cast<float>(swatch * side + side - 1), 0xFF000000u | DisplayColour[colour]);
-    }
+    for (int colour = 0; colour < ColourCount; ++colour)
+        if (SwatchColour(chooser, colour + 1) != DisplayColour[colour])
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -35,7 +32,9 @@ SolutionRig::SolutionRig()
     form = std::make_unique<Form1>(state, folder.path().toStdString() + "/");
     if (!form->form2)
         form->form2 = new Form2(*form, state);
-    EnsureSwatches(*form->KiezerL);
+    if (!SwatchesPainted(*form->KiezerL))
+        PaintChooser(*form);
+    QVERIFY(SwatchesPainted(*form->KiezerL));
     form->show();
 }
 
