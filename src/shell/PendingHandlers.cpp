@@ -1,19 +1,12 @@
 // Handlers not built yet. Whoever builds one deletes its line here.
 #include "board/Board.h"
+#include "play/Chooser.h"
 #include "play/Painting.h"
 #include "shell/Form1.h"
 #include "solution/Form2.h"
 
 namespace grizzet {
 
-void Form1::Form_Load() {}
-void Form1::Form_Unload() {}
-void Form1::MMopen_Click() {}
-void Form1::MMrecent_Click(int) {}
-void Form1::MMenglish_Click() {}
-void Form1::MMnederlands_Click() {}
-void Form1::MMitaliano_Click() {}
-void Form1::LoadPuzzle(const std::string&) {}
 void Form1::KiezerL_MouseDown(const MouseArgs&) {}
 void Form1::KiezerL_MouseMove(const MouseArgs&) {}
 void Form1::KiezerSet() {}
@@ -27,6 +20,7 @@ void Form1::cmdClear_Click() {}
 void Form1::cmdErrors_Click() {}
 void Form1::cmdOplossing_Click() {}
 void LayoutBoard(Form1&) {}
+void PaintChooser(Form1&) {}
 void ResetField(Form1&) {}
 void SetCell(Form1&, int, int, std::uint8_t) {}
 void Form2::Open() {}
