@@ -53,7 +53,7 @@ std::uint8_t StoredLanguage(const std::string& path)
     if (!bytes || bytes->empty())
         return English;
     const auto value = static_cast<std::uint8_t>((*bytes)[0]);
-    return value <= Italian ? value : English;
+    return value <= Italian ? value : static_cast<std::uint8_t>(English);
 }
 
 // Writes the language as the first byte, keeping what follows it. A
