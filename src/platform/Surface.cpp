@@ -71,6 +71,7 @@ float Surface::Height(ScaleUnit unit) const { return static_cast<float>(height()
 
 void Surface::Cls()
 {
+    Grow();
     image_.fill(back_);
     currentX_ = 0;
     currentY_ = 0;
@@ -94,6 +95,7 @@ float Surface::TextHeight(const QString&) const
 
 void Surface::Print(const QString& text)
 {
+    Grow();
     const QFontMetricsF metrics(font_, &image_);
     const double ppu = PixelsPerScaleUnit();
     const QPointF topLeft(Nearest(currentX_ * ppu), Nearest(currentY_ * ppu));
@@ -116,6 +118,7 @@ int Surface::ToPixelY(float y) const { return Nearest(y * PixelsPerScaleUnit());
 
 void Surface::DrawLine(float x1, float y1, float x2, float y2, QRgb colour)
 {
+    Grow();
     const QPoint from(ToPixelX(x1), ToPixelY(y1));
     const QPoint to(ToPixelX(x2), ToPixelY(y2));
     {
@@ -129,6 +132,7 @@ void Surface::DrawLine(float x1, float y1, float x2, float y2, QRgb colour)
 
 void Surface::DrawBox(float x1, float y1, float x2, float y2, QRgb colour)
 {
+    Grow();
     const QRect box = QRect(QPoint(ToPixelX(x1), ToPixelY(y1)), QPoint(ToPixelX(x2), ToPixelY(y2))).normalized();
     {
         QPainter painter(&image_);
@@ -143,6 +147,7 @@ void Surface::DrawBox(float x1, float y1, float x2, float y2, QRgb colour)
 
 void Surface::FillBox(float x1, float y1, float x2, float y2, QRgb colour)
 {
+    Grow();
     const QRect box = QRect(QPoint(ToPixelX(x1), ToPixelY(y1)), QPoint(ToPixelX(x2), ToPixelY(y2))).normalized();
     {
         QPainter painter(&image_);
@@ -153,6 +158,7 @@ void Surface::FillBox(float x1, float y1, float x2, float y2, QRgb colour)
 
 void Surface::DrawDot(float x, float y, QRgb colour)
 {
+    Grow();
     const double d = drawWidth_;
     const double ppu = PixelsPerScaleUnit();
     const int left = Nearest(x * ppu - d / 2);
@@ -172,11 +178,13 @@ QRgb Surface::Point(float x, float y) const { return GetPixel(ToPixelX(x), ToPix
 
 QRgb Surface::GetPixel(int x, int y) const
 {
+    Grow();
     return image_.valid(x, y) ? (image_.pixel(x, y) & 0xFFFFFF) : 0xFFFFFFFFu;
 }
 
 void Surface::SetPixel(int x, int y, QRgb colour)
 {
+    Grow();
     if (image_.valid(x, y))
         image_.setPixel(x, y, colour | 0xFF000000u);
 }
@@ -202,20 +210,26 @@ void Surface::paintEvent(QPaintEvent* event)
 
 void Surface::resizeEvent(QResizeEvent* event)
 {
-    // The image grows with the surface and never shrinks, so what was drawn
-    // beyond a smaller size shows again when the surface grows back.
-    const QSize needed = image_.size().expandedTo(event->size());
-    if (needed != image_.size()) {
-        QImage grown(needed, QImage::Format_RGB32);
-        grown.setDotsPerMeterX(image_.dotsPerMeterX());
-        grown.setDotsPerMeterY(image_.dotsPerMeterY());
-        grown.fill(back_);
-        QPainter painter(&grown);
-        painter.drawImage(0, 0, image_);
-        painter.end();
-        image_ = grown;
-    }
+    Grow();
     QWidget::resizeEvent(event);
+}
+
+void Surface::Grow() const
+{
+    // The image grows with the surface and never shrinks, so what was drawn
+    // beyond a smaller size shows again when the surface grows back. A hidden
+    // surface gets no resize event, hence the check before every drawing.
+    const QSize needed = image_.size().expandedTo(size());
+    if (needed == image_.size())
+        return;
+    QImage grown(needed, QImage::Format_RGB32);
+    grown.setDotsPerMeterX(image_.dotsPerMeterX());
+    grown.setDotsPerMeterY(image_.dotsPerMeterY());
+    grown.fill(back_);
+    QPainter painter(&grown);
+    painter.drawImage(0, 0, image_);
+    painter.end();
+    image_ = grown;
 }
 
 MouseArgs Surface::ArgsOf(QMouseEvent* event) const

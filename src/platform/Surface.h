@@ -91,7 +91,11 @@ public:
     void Refresh();
 
     // The image, for tests and for the error marking's exact pixels.
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const
+    {
+        Grow();
+        return image_;
+    }
 
     // The surface's own pointer, or the arrow.
     void SetCustomPointer(const QCursor& cursor) { custom_ = cursor; }
@@ -111,11 +115,12 @@ protected:
 private:
     int ToPixelX(float x) const;
     int ToPixelY(float y) const;
+    void Grow() const;
     void Changed(const QRect& pixels);
     MouseArgs ArgsOf(QMouseEvent* event) const;
 
     ScaleUnit unit_ = ScaleUnit::Pixel;
-    QImage image_;
+    mutable QImage image_;  // grows lazily: a hidden surface gets no resize event
     QRgb back_ = 0xFFFFFFFF;
     QRgb fore_ = 0xFF000000;
     QFont font_;

@@ -1,0 +1,192 @@
+// The drawing surface: units, shapes on device pixels, text, pixels, mouse.
+#include "platform/Dialogs.h"
+#include "platform/Surface.h"
+
+#include <QMouseEvent>
+#include <QtTest>
+
+using namespace grizzet;
+
+class TestSurface : public QObject {
+    Q_OBJECT
+
+    static int CountInRow(const QImage& image, int y, QRgb colour)
+    {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        return count;
+    }
+
+private slots:
+    void unitsAt96Dpi()
+    {
+        QCOMPARE(LogicalDpi(), 96.0);
+        QCOMPARE(PixelsPerUnit(ScaleUnit::Pixel), 1.0);
+        QCOMPARE(PixelsPerUnit(ScaleUnit::Point), 4.0 / 3.0);
+        QCOMPARE(PixelsPerUnit(ScaleUnit::Twip), 1.0 / 15.0);
+    }
+
+    void geometryInContainerUnits()
+    {
+        Surface surface;
+        surface.Move(1920, 600, ScaleUnit::Twip);
+        surface.Resize(735, 1455, ScaleUnit::Twip);
+        QCOMPARE(surface.geometry(), QRect(128, 40, 49, 97));
+        surface.SetScaleUnit(ScaleUnit::Point);
+        QCOMPARE(surface.ScaleWidth(), 36.75f);
+        QCOMPARE(surface.Left(ScaleUnit::Point), 96.0f);
+    }
+
+    // Boxes cover both corners' pixels; a one-point strip is two pixels wide
+    // where a one-pixel outline is one, so heavy grid lines stand out.
+    void boxesCoverBothCorners()
+    {
+        Surface surface;
+        surface.resize(40, 40);
+        surface.SetScaleUnit(ScaleUnit::Point);
+        surface.SetBackColor(qRgb(64, 64, 64));
+        surface.Cls();
+        surface.FillBox(0, 0, 12, 12, qRgb(255, 0, 0));
+        surface.DrawBox(0, 0, 12, 12, qRgb(32, 32, 32));
+        surface.FillBox(0, 0, 1, 12, qRgb(0, 0, 255));
+        const QImage& image = surface.Image();
+        QCOMPARE(image.pixel(1, 8) & 0xFFFFFF, 0x0000FFu);
+        QCOMPARE(image.pixel(2, 8) & 0xFFFFFF, 0xFF0000u);
+        QCOMPARE(image.pixel(15, 8) & 0xFFFFFF, 0xFF0000u);
+        QCOMPARE(image.pixel(16, 8) & 0xFFFFFF, 0x202020u);
+        QCOMPARE(image.pixel(8, 16) & 0xFFFFFF, 0x202020u);
+        QCOMPARE(image.pixel(17, 8) & 0xFFFFFF, 0x404040u);
+    }
+
+    void dotDiameters_data()
+    {
+        QTest::addColumn<int>("diameter");
+        QTest::newRow("3") << 3;
+        QTest::newRow("5") << 5;
+        QTest::newRow("6") << 6;
+        QTest::newRow("10") << 10;
+    }
+
+    void dotDiameters()
+    {
+        QFETCH(int, diameter);
+        Surface surface;
+        surface.resize(40, 40);
+        surface.SetBackColor(qRgb(64, 64, 64));
+        surface.Cls();
+        surface.SetDrawWidth(diameter);
+        surface.DrawDot(20, 20, qRgb(128, 128, 128));
+        surface.SetDrawWidth(diameter - 2);
+        surface.DrawDot(20, 20, qRgb(255, 128, 64));
+        int widestDot = 0, widestCore = 0, rows = 0;
+        for (int y = 0; y < 40; ++y) {
+            const int core = CountInRow(surface.Image(), y, qRgb(255, 128, 64));
+            const int dot = core + CountInRow(surface.Image(), y, qRgb(128, 128, 128));
+            widestDot = std::max(widestDot, dot);
+            widestCore = std::max(widestCore, core);
+            rows += dot > 0;
+        }
+        QCOMPARE(widestDot, diameter);
+        QCOMPARE(widestCore, diameter - 2);
+        QCOMPARE(rows, diameter);
+    }
+
+    // The font's point size and the image's resolution agree: what is measured
+    // is what is drawn.
+    void textWidthMatchesDrawing()
+    {
+        Surface surface;
+        surface.resize(400, 100);
+        surface.SetScaleUnit(ScaleUnit::Point);
+        surface.SetBackColor(qRgb(255, 255, 255));
+        surface.Cls();
+        surface.SetFontName(QStringLiteral("Arial"));
+        surface.SetFontSize(24);
+        const float width = surface.TextWidth(QStringLiteral("10 "));
+        QVERIFY2(width > 32.5f && width < 34.5f, qPrintable(QString::number(width)));
+        surface.SetCurrentX(30);
+        surface.SetCurrentY(10);
+        surface.SetForeColor(qRgb(255, 0, 0));
+        surface.Print(QStringLiteral("10"));
+        QRect inked;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 400; ++x)
+                if ((surface.Image().pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    QCOMPARE(surface.Image().pixel(x, y) & 0xFFFFFF, 0xFF0000u);
+                    inked |= QRect(x, y, 1, 1);
+                }
+        QVERIFY(inked.left() >= 40 && inked.left() < 46);
+        QVERIFY(inked.top() > 13 && inked.top() < 24);
+        QVERIFY(inked.right() < 40 + width * 4 / 3);
+        QVERIFY(inked.height() > 18 && inked.height() < 26);
+    }
+
+    void pixelsReadAndWritten()
+    {
+        Surface surface;
+        surface.resize(30, 30);
+        surface.SetScaleUnit(ScaleUnit::Point);
+        surface.Cls();
+        surface.SetPixel(4, 4, qRgb(128, 128, 128));
+        QCOMPARE(surface.GetPixel(4, 4), qRgb(128, 128, 128) & 0xFFFFFF);
+        QCOMPARE(surface.Point(3, 3), qRgb(128, 128, 128) & 0xFFFFFF);
+        QCOMPARE(surface.GetPixel(-1, 4), 0xFFFFFFFFu);
+        surface.SetPixel(400, 4, qRgb(0, 0, 0));  // outside: ignored
+    }
+
+    void imageKeepsWhatWasDrawnWhenShrunk()
+    {
+        Surface surface;
+        surface.resize(25, 225);
+        surface.FillBox(0, 200, 25, 225, qRgb(0, 255, 255));
+        surface.resize(25, 75);
+        surface.resize(25, 225);
+        QCOMPARE(surface.GetPixel(1, 201), qRgb(0, 255, 255) & 0xFFFFFF);
+    }
+
+    void mouseArguments_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("left") << int(Qt::LeftButton) << 0 << 1 << 0;
+        QTest::newRow("right+shift") << int(Qt::RightButton) << int(Qt::ShiftModifier) << 2 << 1;
+        QTest::newRow("middle+ctrl") << int(Qt::MiddleButton) << int(Qt::ControlModifier) << 4 << 2;
+        QTest::newRow("both") << int(Qt::LeftButton | Qt::RightButton) << int(Qt::AltModifier) << 3 << 4;
+    }
+
+    void mouseArguments()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, modifiers);
+        QFETCH(int, mask);
+        QFETCH(int, shift);
+        Surface surface;
+        surface.resize(100, 100);
+        surface.SetScaleUnit(ScaleUnit::Point);
+        MouseArgs seen;
+        int moves = 0;
+        surface.onMouseMove = [&](const MouseArgs& args) { seen = args; ++moves; };
+        QMouseEvent move(QEvent::MouseMove, QPointF(48, 20), QPointF(48, 20), Qt::NoButton,
+                         Qt::MouseButtons(buttons), Qt::KeyboardModifiers(modifiers));
+        QApplication::sendEvent(&surface, &move);
+        QCOMPARE(moves, 1);
+        QCOMPARE(seen.Button, mask);
+        QCOMPARE(seen.Shift, shift);
+        QCOMPARE(seen.X, 36.0f);
+        QCOMPARE(seen.Y, 15.0f);
+    }
+
+    void openFilterInQtForm()
+    {
+        QCOMPARE(QtFilterOf(QStringLiteral("All Known Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Black And White Bitmaps "
+                                           "(*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*")),
+                 QStringLiteral("All Known Bitmaps (*.pbm *.ppm);;Black And White Bitmaps (*.pbm);;"
+                                "Color Bitmaps (*.ppm);;All Files (*)"));
+    }
+};
+
+QTEST_MAIN(TestSurface)
+#include "tst_surface.moc"
