@@ -1,9 +1,12 @@
 // The main window's resizing rule and the free area noted while maximised.
 #include "shell/shell_helpers.h"
 
+#include "solution/Form2.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <cmath>
