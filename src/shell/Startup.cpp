@@ -21,7 +21,7 @@ namespace grizzet {
 namespace {
 
 // Pictures larger than this are no artwork of ours; they count as absent.
-constexpr std::size_t MaxPictureBytes = 16 * 1024 * 1024;
+constexpr std::uintmax_t MaxPictureBytes = 16 * 1024 * 1024;
 // "lang.ini" is one byte; whatever follows it is kept, up to this much.
 constexpr std::uintmax_t MaxLangBytes = 1024 * 1024;
 
@@ -31,7 +31,11 @@ std::string LangIni(const Form1& form) { return form.state.AppFolder + "lang.ini
 // that is absent or cannot be decoded gives an empty picture.
 QPixmap PictureOf(const std::string& path)
 {
-    const std::optional<std::string> bytes = ReadSmallFile(path, MaxPictureBytes);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size == 0 || size > MaxPictureBytes)
+        return {};
+    const std::optional<std::string> bytes = ReadSmallFile(path, static_cast<std::size_t>(size));
     QImage picture;
     if (bytes)
         picture.loadFromData(QByteArray::fromStdString(*bytes));
