@@ -18,16 +18,9 @@ void Form1::ToggleRowClue(int, int) {}
 void Form1::ToggleColumnClue(int, int) {}
 void Form1::cmdClear_Click() {}
 void Form1::cmdErrors_Click() {}
-void Form1::cmdOplossing_Click() {}
 void LayoutBoard(Form1&) {}
 void PaintChooser(Form1&) {}
 void ResetField(Form1&) {}
 void SetCell(Form1&, int, int, std::uint8_t) {}
-void Form2::Open() {}
-void Form2::TekenOplossingHokjes() {}
-void Form2::chkFouten_Click() {}
-void Form2::chkOntbreken_Click() {}
-void Form2::cmdOK_Click() {}
-void Form2::closeEvent(QCloseEvent*) {}
 
 }  // namespace grizzet
