@@ -57,8 +57,6 @@ void SwitchLanguage(Form1& form, std::uint8_t language)
         form.form2 = new Form2(form, form.state);
     form.form2->chkFouten->setText(CaptionOf(language, ErrorsBox));
     form.form2->chkOntbreken->setText(CaptionOf(language, MissingBox));
-    form.form2->chkFouten->adjustSize();
-    form.form2->chkOntbreken->adjustSize();
 }
 
 }  // namespace
