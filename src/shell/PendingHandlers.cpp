@@ -1,26 +1,17 @@
 // Handlers not built yet. Whoever builds one deletes its line here.
 #include "board/Board.h"
-#include "play/Chooser.h"
 #include "play/Painting.h"
 #include "shell/Form1.h"
 #include "solution/Form2.h"
 
 namespace grizzet {
 
-void Form1::KiezerL_MouseDown(const MouseArgs&) {}
-void Form1::KiezerL_MouseMove(const MouseArgs&) {}
-void Form1::KiezerSet() {}
 void Form1::HetVeld_MouseDown(const MouseArgs&) {}
 void Form1::HetVeld_MouseMove(const MouseArgs&) {}
 void Form1::Picture1_MouseDown(const MouseArgs&) {}
 void Form1::Picture1_MouseMove(const MouseArgs&) {}
 void Form1::ToggleRowClue(int, int) {}
 void Form1::ToggleColumnClue(int, int) {}
-void Form1::cmdClear_Click() {}
-void Form1::cmdErrors_Click() {}
-void LayoutBoard(Form1&) {}
-void PaintChooser(Form1&) {}
-void ResetField(Form1&) {}
 void SetCell(Form1&, int, int, std::uint8_t) {}
 
 }  // namespace grizzet
