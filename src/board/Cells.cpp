@@ -26,9 +26,14 @@ void DrawCell(Surface& field, int column, int row, int cellSize, QRgb fill, QRgb
 
 QRgb SwatchColour(const Surface& chooser, int swatch)
 {
-    // The chooser is the palette: one pixel in from the swatch's top-left corner.
+    // The chooser is the palette: one pixel in from the swatch's top-left
+    // corner. Below the swatches it shows (a shortened chooser keeps the
+    // hidden swatches in its image) there is only the chooser's background.
     const int side = chooser.width();
-    return chooser.GetPixel(1, swatch * side + 1);
+    const int y = swatch * side + 1;
+    if (y >= chooser.height())
+        return chooser.BackColor() & 0xFFFFFF;
+    return chooser.GetPixel(1, y);
 }
 
 }  // namespace grizzet

@@ -38,15 +38,18 @@ public:
     // Opens the file for reading; throws RunTimeFailure when it cannot.
     virtual std::unique_ptr<ByteSource> OpenFile(const std::string& path) = 0;
 
-    // Busy pointer, board and solution window hidden, Reset and Solution disabled.
+    // Once the file is found: busy pointer, board and solution window hidden,
+    // Reset and Solution disabled.
     virtual void BeginLoad() {}
     virtual void ShowMessage(const LoadMessage&) {}
     // Three swatches for a black-and-white picture, nine for a colour one.
     virtual void SetChooserSwatches(int) {}
+    // The main window's whole caption: PuzzleName followed by " - Vindro Grizzet".
     virtual void SetCaption(const std::string&) {}
     virtual void AddRecent(const std::string&) {}
     virtual void LayoutBoard() {}
-    // Normal pointer, then KiezerSet.
+    // Normal pointer, then KiezerSet; taken after every load, found or not,
+    // before the open-error message.
     virtual void EndLoad() {}
 };
 

@@ -174,6 +174,16 @@ void Surface::DrawDot(float x, float y, QRgb colour)
     Changed(QRect(left, top, drawWidth_, drawWidth_));
 }
 
+void Surface::DrawPicture(const QImage& picture)
+{
+    Grow();
+    {
+        QPainter painter(&image_);
+        painter.drawImage(0, 0, picture);
+    }
+    Changed(picture.rect());
+}
+
 QRgb Surface::Point(float x, float y) const { return GetPixel(ToPixelX(x), ToPixelY(y)); }
 
 QRgb Surface::GetPixel(int x, int y) const

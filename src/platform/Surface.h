@@ -83,6 +83,9 @@ public:
     int DrawWidth() const { return drawWidth_; }
     void DrawDot(float x, float y, QRgb colour);
 
+    // A picture drawn into the image from its top-left corner.
+    void DrawPicture(const QImage& picture);
+
     // The colour of the image at a point in the surface's unit.
     QRgb Point(float x, float y) const;
     // Device pixels of the image; a change shows after Refresh.

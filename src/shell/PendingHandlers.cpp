@@ -14,26 +14,12 @@ void Form1::MMenglish_Click() {}
 void Form1::MMnederlands_Click() {}
 void Form1::MMitaliano_Click() {}
 void Form1::LoadPuzzle(const std::string&) {}
-void Form1::KiezerL_MouseDown(const MouseArgs&) {}
-void Form1::KiezerL_MouseMove(const MouseArgs&) {}
-void Form1::KiezerSet() {}
 void Form1::HetVeld_MouseDown(const MouseArgs&) {}
 void Form1::HetVeld_MouseMove(const MouseArgs&) {}
 void Form1::Picture1_MouseDown(const MouseArgs&) {}
 void Form1::Picture1_MouseMove(const MouseArgs&) {}
 void Form1::ToggleRowClue(int, int) {}
 void Form1::ToggleColumnClue(int, int) {}
-void Form1::cmdClear_Click() {}
-void Form1::cmdErrors_Click() {}
-void Form1::cmdOplossing_Click() {}
-void LayoutBoard(Form1&) {}
-void ResetField(Form1&) {}
 void SetCell(Form1&, int, int, std::uint8_t) {}
-void Form2::Open() {}
-void Form2::TekenOplossingHokjes() {}
-void Form2::chkFouten_Click() {}
-void Form2::chkOntbreken_Click() {}
-void Form2::cmdOK_Click() {}
-void Form2::closeEvent(QCloseEvent*) {}
 
 }  // namespace grizzet

@@ -1,9 +1,13 @@
-// The solution window's controls, as designed; created once, hidden.
+// The solution window's controls, as designed; created once, hidden. Every
+// way of dismissing it only hides it, so its check boxes and its position
+// carry over to the next showing.
 #include "solution/Form2.h"
 
 #include "shell/Form1.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -47,12 +51,46 @@ Form2::Form2(Form1& owner, PuzzleState& state) : QDialog(&owner), owner_(owner),
     chkOntbreken->setChecked(true);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->resize(TwipsToPixels(1095), TwipsToPixels(375));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
     connect(chkFouten, &QCheckBox::clicked, this, [this] { chkFouten_Click(); });
     connect(chkOntbreken, &QCheckBox::clicked, this, [this] { chkOntbreken_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+}
+
+void Form2::chkFouten_Click() { TekenOplossingHokjes(); }
+
+void Form2::chkOntbreken_Click() { TekenOplossingHokjes(); }
+
+void Form2::cmdOK_Click() { hide(); }
+
+void Form2::reject() { cmdOK->click(); }
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    // Only the main window's unload really closes the window.
+    if (owner_.Tag == QStringLiteral("CLOSE")) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    hide();
+}
+
+bool Form2::event(QEvent* event)
+{
+    // A check box whose caption changed asks its parent to lay it out again.
+    if (event->type() == QEvent::LayoutRequest)
+        FitCheckBoxes();
+    return QDialog::event(event);
+}
+
+void Form2::FitCheckBoxes()
+{
+    chkFouten->adjustSize();
+    chkOntbreken->adjustSize();
 }
 
 }  // namespace grizzet

@@ -38,8 +38,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape presses cmdOK, as Enter does through the default button.
+    void reject() override;
+    // A caption changed by a language switch refits its check box.
+    bool event(QEvent* event) override;
 
 private:
+    void FitCheckBoxes();
     Form1& owner_;
     PuzzleState& state_;
     bool placed_ = false;

@@ -1,0 +1,154 @@
+// The board: clue font and cell size fitted to the free area, the clues in
+// their colours, the grid lines of the clue bands, and the field placed over
+// the cell area.
+#include "board/Board.h"
+#include "board/Fitting.h"
+#include "shell/Form1.h"
+
+#include <QPushButton>
+
+namespace grizzet {
+
+namespace {
+
+constexpr QRgb GridColour = 0xFF404040;  // RGB(64,64,64)
+const QString WidthSample = QStringLiteral("10 ");
+
+// The clue colour of a colour number, read from the chooser; yellow and cyan
+// are darkened to stay legible on the white board.
+QRgb ClueColour(const Surface& chooser, int colour)
+{
+    const QRgb read = SwatchColour(chooser, colour + 1) & 0xFFFFFF;
+    if (read == 0xFFFF00)
+        return qRgb(192, 192, 0);
+    if (read == 0x00FFFF)
+        return qRgb(0, 192, 192);
+    return read;
+}
+
+// Clues of a line: up to the first empty slot after the first; an empty
+// line still shows its single "0".
+int ShownClues(const ClueTable& lengths, int line)
+{
+    if (lengths(line, 0) == 0)
+        return 1;
+    int n = 1;
+    while (n < ClueSlots && lengths(line, n) != 0)
+        ++n;
+    return n;
+}
+
+void DrawClue(Surface& board, const Surface& chooser, int length, int colour, float right, float top)
+{
+    const QString text = QString::number(length);
+    board.SetCurrentX(right - board.TextWidth(text));
+    board.SetCurrentY(top);
+    board.SetForeColor(ClueColour(chooser, colour));
+    board.Print(text);
+}
+
+void DrawRowClues(Surface& board, const Surface& chooser, const PuzzleState& state, int c, float bandWidth,
+                  float fieldTop)
+{
+    for (int r = 0; r < state.PuzzleHeight; ++r) {
+        const int n = ShownClues(state.RowClueLength, r);
+        for (int j = n - 1; j >= 0; --j) {
+            const float right = bandWidth - static_cast<float>((n - 1 - j) * c) - 1;
+            DrawClue(board, chooser, state.RowClueLength(r, j), state.RowClueColour(r, j), right,
+                     fieldTop + static_cast<float>(r * c) + 1);
+        }
+    }
+}
+
+void DrawColumnClues(Surface& board, const Surface& chooser, const PuzzleState& state, int c, float bandWidth,
+                     float fieldTop)
+{
+    for (int q = 0; q < state.PuzzleWidth; ++q) {
+        const int n = ShownClues(state.ColClueLength, q);
+        for (int j = n - 1; j >= 0; --j) {
+            const float right = bandWidth + static_cast<float>((q + 1) * c) - 1;
+            DrawClue(board, chooser, state.ColClueLength(q, j), state.ColClueColour(q, j), right,
+                     fieldTop - static_cast<float>((n - j) * c));
+        }
+    }
+}
+
+// The first, every fifth and the last line are one point heavy.
+bool IsHeavyLine(int i, int last) { return i % 5 == 0 || i == last; }
+
+void DrawGridLines(Surface& board, const PuzzleState& state, int c, float bandWidth, float fieldTop)
+{
+    const int w = state.PuzzleWidth, h = state.PuzzleHeight;
+    const float xe = bandWidth + static_cast<float>(w * c) + 1;
+    for (int i = 0; i <= h; ++i) {
+        const float y = fieldTop + static_cast<float>(i * c);
+        if (IsHeavyLine(i, h))
+            board.FillBox(0, y, xe, y + 1, GridColour);
+        else
+            board.DrawLine(0, y, xe, y, GridColour);
+    }
+    const float ye = fieldTop + static_cast<float>(h * c) + 1;
+    for (int i = 0; i <= w; ++i) {
+        const float x = bandWidth + static_cast<float>(i * c);
+        if (IsHeavyLine(i, w))
+            board.FillBox(x, 0, x + 1, ye, GridColour);
+        else
+            board.DrawLine(x, 0, x, ye, GridColour);
+    }
+}
+
+}  // namespace
+
+void LayoutBoard(Form1& form)
+{
+    PuzzleState& state = form.state;
+    Surface& board = *form.Picture1;
+
+    board.SetScaleUnit(ScaleUnit::Point);
+    state.BoardMaxWidth = form.FreeWidth();
+    state.BoardMaxHeight = form.FreeHeight();
+    board.SetForeColor(qRgb(0, 0, 0));
+    board.SetFontName(QStringLiteral("Arial"));
+    board.SetFontTransparent(true);
+
+    const int across = state.MaxRowClues + state.PuzzleWidth;
+    const int down = state.MaxColClues + state.PuzzleHeight;
+    const auto widthOfTen = [&board](int points) {
+        board.SetFontSize(static_cast<float>(points));
+        return board.TextWidth(WidthSample);
+    };
+    const int fontSize = ClueFontSize(widthOfTen, across, down, state.BoardMaxWidth, state.BoardMaxHeight);
+    const int c = CellSizeFor(widthOfTen(fontSize), across, down, state.BoardMaxWidth, state.BoardMaxHeight);
+
+    // The board covers at least the whole free area, white where nothing is drawn.
+    float boardWidth = static_cast<float>(across * c + 2);
+    float boardHeight = static_cast<float>(down * c);
+    if (boardWidth < state.BoardMaxWidth)
+        boardWidth = state.BoardMaxWidth;
+    if (boardHeight < state.BoardMaxHeight)
+        boardHeight = state.BoardMaxHeight;
+    board.Resize(boardWidth, boardHeight, ScaleUnit::Point);
+
+    board.SetBackColor(qRgb(255, 255, 255));
+    board.Cls();
+    board.SetCurrentY(0);
+    board.SetFontSize(static_cast<float>(fontSize));
+
+    const float bandWidth = static_cast<float>(state.MaxRowClues * c);
+    const float fieldTop = static_cast<float>(state.MaxColClues * c);
+    DrawRowClues(board, *form.KiezerL, state, c, bandWidth, fieldTop);
+    DrawColumnClues(board, *form.KiezerL, state, c, bandWidth, fieldTop);
+    DrawGridLines(board, state, c, bandWidth, fieldTop);
+
+    form.HetVeld->Move(bandWidth, fieldTop, ScaleUnit::Point);
+    form.HetVeld->Resize(static_cast<float>(state.PuzzleWidth * c + 1), static_cast<float>(state.PuzzleHeight * c + 1),
+                         ScaleUnit::Point);
+
+    state.CellSize = static_cast<std::int16_t>(c);
+    ResetField(form);
+    board.show();
+    form.cmdClear->setEnabled(true);
+    form.cmdOplossing->setEnabled(true);
+}
+
+}  // namespace grizzet

@@ -1,0 +1,16 @@
+// Decoding the pixels of a Netpbm picture into Solution. Used only by LoadPuzzle.
+#pragma once
+
+#include "model/ByteSource.h"
+#include "model/PuzzleState.h"
+
+namespace grizzet {
+
+// "P3" (plain) or "P6" (raw, one byte a sample whatever the maximum): every
+// channel counts as lit when its sample reaches the threshold.
+void DecodePpm(PuzzleState& state, ByteSource& source, bool plain, float threshold);
+
+// "P1" (plain, 1 is black) or "P4" (raw, a set bit is black, each row in whole bytes).
+void DecodePbm(PuzzleState& state, ByteSource& source, bool plain);
+
+}  // namespace grizzet
