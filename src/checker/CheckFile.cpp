@@ -6,15 +6,11 @@
 namespace grizzet {
 namespace {
 
-class CheckerSteps final : public LoadSteps {
+// The game's file steps; messages and the chooser are noted instead of shown.
+class CheckerSteps final : public FileLoadSteps {
 public:
     explicit CheckerSteps(CheckedFile& checked) : checked_(checked) {}
 
-    bool FindFile(const std::string& path) override { return IsOrdinaryFile(path); }
-    std::unique_ptr<ByteSource> OpenFile(const std::string& path) override
-    {
-        return OpenForReading(path);
-    }
     void ShowMessage(const LoadMessage& message) override
     {
         checked_.messages.push_back(message);

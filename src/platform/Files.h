@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/ByteSource.h"
+#include "model/LoadPuzzle.h"
 
 #include <memory>
 #include <optional>
@@ -28,5 +29,16 @@ bool ReplaceFile(const std::string& path, const std::string& bytes);
 
 // The executable's own folder, ending in "/".
 std::string ProgramFolder();
+
+// The file half of a load's steps, on the real file system; a caller adds
+// the window's steps.
+class FileLoadSteps : public LoadSteps {
+public:
+    bool FindFile(const std::string& path) override { return IsOrdinaryFile(path); }
+    std::unique_ptr<ByteSource> OpenFile(const std::string& path) override
+    {
+        return OpenForReading(path);
+    }
+};
 
 }  // namespace grizzet

@@ -17,12 +17,9 @@ namespace grizzet {
 namespace {
 
 // What a load does to the main window around the model's reading.
-class WindowLoadSteps final : public LoadSteps {
+class WindowLoadSteps final : public FileLoadSteps {
 public:
     explicit WindowLoadSteps(Form1& form) : form_(form) {}
-
-    bool FindFile(const std::string& path) override { return IsOrdinaryFile(path); }
-    std::unique_ptr<ByteSource> OpenFile(const std::string& path) override { return OpenForReading(path); }
 
     void BeginLoad() override
     {
