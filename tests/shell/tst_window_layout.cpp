@@ -36,7 +36,7 @@ void CheckPanel(Form1& form)
 
 }  // namespace
 
-class tst_Layout : public QObject {
+class tst_WindowLayout : public QObject {
     Q_OBJECT
 private slots:
     void restoredSize();
@@ -44,7 +44,7 @@ private slots:
     void minimisedThenRestored();
 };
 
-void tst_Layout::restoredSize()
+void tst_WindowLayout::restoredSize()
 {
     Game game;
     Form1& form = game.Start();
@@ -57,7 +57,7 @@ void tst_Layout::restoredSize()
     QCOMPARE(form.cmdClear->pos(), QPoint(16, 264));
 }
 
-void tst_Layout::maximisedThenRestored()
+void tst_WindowLayout::maximisedThenRestored()
 {
     Game game;
     Form1& form = game.Start();
@@ -89,7 +89,7 @@ void tst_Layout::maximisedThenRestored()
     QCOMPARE(form.FreeHeight(), bottom);
 }
 
-void tst_Layout::minimisedThenRestored()
+void tst_WindowLayout::minimisedThenRestored()
 {
     Game game;
     Form1& form = game.Start();
@@ -105,5 +105,5 @@ void tst_Layout::minimisedThenRestored()
     QCOMPARE(game.state.MaxSizerLeft, 0.0f);
 }
 
-QTEST_MAIN(tst_Layout)
-#include "tst_layout.moc"
+QTEST_MAIN(tst_WindowLayout)
+#include "tst_window_layout.moc"
