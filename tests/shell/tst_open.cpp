@@ -67,6 +67,11 @@ void tst_Open::dialog()
     QCOMPARE(form.MMrecent[0]->text(), QStringLiteral("&1 tulip"));
     QVERIFY(form.MMrecent[0]->isVisible());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
+    // The board is laid out and shown, and its commands are on.
+    QVERIFY(form.Picture1->isVisibleTo(&form));
+    QVERIFY(form.cmdClear->isEnabled());
+    QVERIFY(form.cmdOplossing->isEnabled());
+    QVERIFY(game.state.CellSize > 0);
     // A colour picture of maximum 255 is announced in the language in force.
     QCOMPARE(game.messages.size(), std::size_t(1));
     QCOMPARE(game.messages[0].icon, MsgIcon::Information);
@@ -78,8 +83,8 @@ void tst_Open::cancel()
     Form1& form = game.Start();
     form.LoadPuzzle(game.Picture("heart.pbm"));
     const QByteArray recent = ReadBytes(game.FileIn("recent.ini"));
-    const bool boardShown = form.Picture1->isVisibleTo(&form);
-    const bool resetEnabled = form.cmdClear->isEnabled();
+    QVERIFY(form.Picture1->isVisibleTo(&form));
+    QVERIFY(form.cmdClear->isEnabled());
     const auto solution = game.state.Solution;
     form.form2->show();
 
@@ -94,21 +99,20 @@ void tst_Open::cancel()
     QVERIFY(game.messages.empty());
     QCOMPARE(form.windowTitle(), QStringLiteral("heart - Vindro Grizzet"));
     QCOMPARE(ReadBytes(game.FileIn("recent.ini")), recent);
-    QCOMPARE(form.Picture1->isVisibleTo(&form), boardShown);
-    QCOMPARE(form.cmdClear->isEnabled(), resetEnabled);
+    QVERIFY(form.Picture1->isVisibleTo(&form));
+    QVERIFY(form.cmdClear->isEnabled());
+    QVERIFY(form.cmdOplossing->isEnabled());
     QVERIFY(form.form2->isVisible());
     QVERIFY(game.state.Solution.cells == solution.cells);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-    // The mouse buttons go back to black and white.
-    game.state.ButtonColour = {5, 6};
-    form.KiezerSet();
-    if (game.state.ButtonColour[0] == 5)
-        QSKIP("the colour chooser is not built yet");
+    // Only the mouse buttons go back to black and white.
     game.state.ButtonColour = {5, 6};
     form.MMopen->trigger();
     QCOMPARE(game.state.ButtonColour[0], std::uint8_t(1));
     QCOMPARE(game.state.ButtonColour[1], std::uint8_t(2));
+    QVERIFY(form.Picture1->isVisibleTo(&form));
+    QVERIFY(form.cmdClear->isEnabled());
 }
 
 void tst_Open::chooserHeight_data()

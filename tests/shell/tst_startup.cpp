@@ -73,6 +73,18 @@ void tst_Startup::firstStart()
     QVERIFY(form.MuisL->pixmap().isNull());
     QVERIFY(form.MuisR->pixmap().isNull());
 
+    // Without "hamworst.dat" swatch 0 is the chooser's white background,
+    // above the eight painted swatches; the buttons paint black and white.
+    const int side = form.KiezerL->width();
+    QCOMPARE(side, 25);
+    const QRgb swatches[] = {qRgb(255, 255, 255), qRgb(0, 0, 0),     qRgb(255, 255, 255),
+                             qRgb(255, 0, 0),     qRgb(0, 0, 255),   qRgb(255, 255, 0),
+                             qRgb(0, 255, 0),     qRgb(255, 0, 255), qRgb(0, 255, 255)};
+    for (int k = 0; k < 9; ++k)
+        QCOMPARE(form.KiezerL->GetPixel(side / 2, k * side + side / 2) & 0xFFFFFF, swatches[k] & 0xFFFFFF);
+    QCOMPARE(game.state.ButtonColour[0], std::uint8_t(1));
+    QCOMPARE(game.state.ButtonColour[1], std::uint8_t(2));
+
     // No puzzle yet; the solution window exists, hidden.
     QVERIFY(!form.Picture1->isVisible());
     QVERIFY(!form.cmdClear->isEnabled());
