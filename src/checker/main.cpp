@@ -1,6 +1,8 @@
 // grizzet-check: loads puzzle files exactly as the game does and prints, for
-// each, one line of JSON with the messages, the picture and its clues.
+// each, one line of JSON with the messages, the picture and its clues, and
+// with --solve what the solver makes of those clues.
 #include "checker/CheckFile.h"
+#include "checker/SolveJson.h"
 #include "model/PickText.h"
 
 #include <iostream>
@@ -10,10 +12,11 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: grizzet-check [--lang en|nl|it] FILE...";
+constexpr const char* Usage = "usage: grizzet-check [--lang en|nl|it] [--solve] FILE...";
 
 struct Options {
     std::uint8_t language = grizzet::English;
+    bool solve = false;
     std::vector<std::string> files;
 };
 
@@ -39,6 +42,8 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
             options.files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
+        } else if (argument == "--solve") {
+            options.solve = true;
         } else if (argument == "--lang" || argument.rfind("--lang=", 0) == 0) {
             std::string code;
             if (argument == "--lang") {
@@ -74,7 +79,10 @@ int main(int argc, char* argv[])
     for (const std::string& path : options->files) {
         const grizzet::CheckedFile checked = grizzet::CheckFile(path, options->language);
         allLoaded = allLoaded && checked.loaded;
-        std::cout << grizzet::DescribeFile(checked).Text() << std::endl;
+        grizzet::JsonObject json = grizzet::DescribeFile(checked);
+        if (options->solve && checked.loaded)
+            json.Value("solve", grizzet::DescribeSolve(checked.state));
+        std::cout << json.Text() << std::endl;
     }
     return allLoaded ? 0 : 1;
 }

@@ -161,8 +161,10 @@ void Surface::DrawDot(float x, float y, QRgb colour)
     Grow();
     const double d = drawWidth_;
     const double ppu = PixelsPerScaleUnit();
-    const int left = Nearest(x * ppu - d / 2);
-    const int top = Nearest(y * ppu - d / 2);
+    // Dots of any width share their centre pixel, so a narrower dot drawn
+    // over a wider one leaves an even rim on every side.
+    const int left = Nearest(x * ppu) - drawWidth_ / 2;
+    const int top = Nearest(y * ppu) - drawWidth_ / 2;
     const double radiusSquared = d * d / 4;
     for (int j = 0; j < drawWidth_; ++j) {
         for (int i = 0; i < drawWidth_; ++i) {

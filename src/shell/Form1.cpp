@@ -14,6 +14,10 @@
 
 #include <cmath>
 
+// The icon and the pointers sit in a static library, whose resources the
+// linker leaves out unless something names them.
+static void InitAssets() { Q_INIT_RESOURCE(assets); }
+
 namespace grizzet {
 
 namespace {
@@ -50,6 +54,7 @@ constexpr int PositieRightTwips = 1680 + 225;
 Form1::Form1(PuzzleState& puzzle, const std::string& programFolder)
     : QMainWindow(nullptr), state(puzzle), programFolder_(programFolder)
 {
+    ::InitAssets();
     setWindowTitle(QStringLiteral("Vindro Grizzet"));
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     BuildControls();

@@ -130,7 +130,7 @@ void TestChecker::exitCodes()
     for (const QByteArray& line : run.lines)
         QVERIFY(Parse(line).contains("loaded"));
     if (code == 2)
-        QVERIFY(run.errors.startsWith("usage: grizzet-check [--lang en|nl|it] FILE..."));
+        QVERIFY(run.errors.startsWith("usage: grizzet-check [--lang en|nl|it] [--solve] FILE..."));
     else
         QVERIFY(run.errors.isEmpty());
 }

@@ -1,0 +1,68 @@
+// The three language operations of the Language menu. Texts shown through
+// PickText need nothing here: they are picked each time they are shown.
+#include "shell/Form1.h"
+
+#include "model/PickText.h"
+#include "solution/Form2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+
+namespace grizzet {
+
+namespace {
+
+// The fixed captions, English, Dutch, Italian.
+struct Captions {
+    const char* english;
+    const char* dutch;
+    const char* italian;
+};
+
+constexpr Captions FileMenu{"&File", "&Bestand", "&File"};
+constexpr Captions OpenItem{"&Open", "&Open", "&Apri"};
+constexpr Captions ExitItem{"E&xit", "Af&sluiten", "&Esci"};
+constexpr Captions LanguageMenu{"&Language", "&Taal", "&Lingua"};
+constexpr Captions ResetButton{"&Reset", "&Reset", "&Reset"};
+constexpr Captions ErrorsButton{"Show &errors", "Toon &fouten", "Mostra gli &errori"};
+constexpr Captions SolutionButton{"Give &Solution", "&Oplossing geven", "Mostra la &soluzione"};
+constexpr Captions ErrorsBox{"Show &errors", "Toon &fouten", "Mostra gli &errori"};
+constexpr Captions MissingBox{"Show &uncompleted", "Toon &niet ingevuld", "Mostra celle &non completate"};
+
+QString CaptionOf(std::uint8_t language, const Captions& captions)
+{
+    return QString::fromStdString(PickText(language, captions.english, captions.dutch, captions.italian));
+}
+
+void SwitchLanguage(Form1& form, std::uint8_t language)
+{
+    form.state.Language = language;
+
+    form.MMnederlands->setChecked(language == Dutch);
+    form.MMitaliano->setChecked(language == Italian);
+    form.MMenglish->setChecked(language == English);
+
+    form.MMbestand->setTitle(CaptionOf(language, FileMenu));
+    form.MMopen->setText(CaptionOf(language, OpenItem));
+    form.MMclose->setText(CaptionOf(language, ExitItem));
+    form.MMtaal->setTitle(CaptionOf(language, LanguageMenu));
+    form.cmdClear->setText(CaptionOf(language, ResetButton));
+    form.cmdErrors->setText(CaptionOf(language, ErrorsButton));
+    form.cmdOplossing->setText(CaptionOf(language, SolutionButton));
+
+    // The solution window exists, hidden, from the first switch on.
+    if (form.form2 == nullptr)
+        form.form2 = new Form2(form, form.state);
+    form.form2->chkFouten->setText(CaptionOf(language, ErrorsBox));
+    form.form2->chkOntbreken->setText(CaptionOf(language, MissingBox));
+}
+
+}  // namespace
+
+void Form1::MMenglish_Click() { SwitchLanguage(*this, English); }
+void Form1::MMnederlands_Click() { SwitchLanguage(*this, Dutch); }
+void Form1::MMitaliano_Click() { SwitchLanguage(*this, Italian); }
+
+}  // namespace grizzet

@@ -1,0 +1,91 @@
+// File, Open, and the main window's part in loading a picture.
+#include "shell/Form1.h"
+
+#include "board/Board.h"
+#include "model/LoadPuzzle.h"
+#include "model/PickText.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "shell/RecentFiles.h"
+#include "solution/Form2.h"
+
+#include <QFile>
+#include <QPushButton>
+
+namespace grizzet {
+
+namespace {
+
+// What a load does to the main window around the model's reading.
+class WindowLoadSteps final : public FileLoadSteps {
+public:
+    explicit WindowLoadSteps(Form1& form) : form_(form) {}
+
+    void BeginLoad() override
+    {
+        ShowBusyPointer();
+        form_.Picture1->hide();
+        form_.cmdClear->setEnabled(false);
+        form_.cmdOplossing->setEnabled(false);
+        if (form_.form2 != nullptr)
+            form_.form2->hide();
+    }
+
+    void ShowMessage(const LoadMessage& message) override
+    {
+        MsgBox(&form_, message.critical ? MsgIcon::Critical : MsgIcon::Information,
+               QString::fromStdString(message.title), QString::fromStdString(message.text));
+    }
+
+    void SetChooserSwatches(int swatches) override
+    {
+        form_.KiezerL->resize(form_.KiezerL->width(), swatches * form_.KiezerL->width());
+    }
+
+    void SetCaption(const std::string& caption) override
+    {
+        form_.setWindowTitle(QFile::decodeName(QByteArray::fromStdString(caption)));
+    }
+
+    void AddRecent(const std::string& path) override { grizzet::AddRecent(form_, path); }
+    void LayoutBoard() override { grizzet::LayoutBoard(form_); }
+
+    void EndLoad() override
+    {
+        ShowNormalPointer();
+        form_.KiezerSet();
+    }
+
+private:
+    Form1& form_;
+};
+
+constexpr const char* EnglishFilter =
+    "All Known Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Black And White Bitmaps (*.pbm)|*.pbm|"
+    "Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*";
+constexpr const char* DutchFilter =
+    "Alle Bekende Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Zwartwitte Bitmaps (*.pbm)|*.pbm|"
+    "Gekleurde Bitmaps (*.ppm)|*.ppm|Alle Bestanden (*.*)|*.*";
+constexpr const char* ItalianFilter =
+    "Tutti i files bitmaps riconosciuti (*.pbm;*.ppm)|*.pbm;*.ppm|Bitmaps in bianco e nero (*.pbm)|*.pbm|"
+    "Bitmaps a colori (*.ppm)|*.ppm|Tutti i files (*.*)|*.*";
+
+}  // namespace
+
+void Form1::LoadPuzzle(const std::string& path)
+{
+    WindowLoadSteps steps(*this);
+    grizzet::LoadPuzzle(state, path, steps);
+}
+
+void Form1::MMopen_Click()
+{
+    const QString filter =
+        QtFilterOf(QString::fromStdString(PickText(state.Language, EnglishFilter, DutchFilter, ItalianFilter)));
+    const QString initialFolder = QFile::decodeName(QByteArray::fromStdString(state.AppFolder + "Puzzles"));
+    const QString chosen = ShowOpen(this, initialFolder, filter);
+    // A cancel hands on an empty path, which only takes the load's closing steps.
+    LoadPuzzle(QFile::encodeName(chosen).toStdString());
+}
+
+}  // namespace grizzet

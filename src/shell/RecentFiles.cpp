@@ -1,0 +1,122 @@
+// The recent-files list. Paths are kept as the file system's bytes, so any
+// name the Open dialog can give is stored and found again unchanged.
+#include "shell/RecentFiles.h"
+
+#include "platform/Files.h"
+#include "shell/Form1.h"
+
+#include <QAction>
+#include <QFile>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace grizzet {
+
+namespace {
+
+// One length byte per entry in "recent.ini": longer paths cannot be stored.
+constexpr std::size_t MaxStoredPath = 255;
+constexpr std::size_t RecentFileMax = RecentCount * (1 + MaxStoredPath);
+
+std::string RecentIni(const Form1& form) { return form.state.AppFolder + "recent.ini"; }
+
+QString UpperOf(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)).toUpper(); }
+
+// Keeps, in their order, the entries that name an existing file, each at its
+// first appearance regardless of case; the free places follow them.
+void CleanRecent(std::array<std::string, RecentCount>& entries)
+{
+    std::array<std::string, RecentCount> kept{};
+    std::vector<QString> seen;
+    std::size_t count = 0;
+    for (const std::string& entry : entries) {
+        if (entry.empty() || entry.size() > MaxStoredPath || !IsOrdinaryFile(entry))
+            continue;
+        const QString upper = UpperOf(entry);
+        if (std::find(seen.begin(), seen.end(), upper) != seen.end())
+            continue;
+        seen.push_back(upper);
+        kept[count++] = entry;
+    }
+    entries = kept;
+}
+
+// The file's name without its folder, cut before its last dot.
+QString DisplayName(const std::string& entry)
+{
+    QString name = QFile::decodeName(QByteArray::fromStdString(entry));
+    name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+std::string RecentFileBytes(const std::array<std::string, RecentCount>& entries)
+{
+    std::string bytes;
+    for (const std::string& entry : entries) {
+        bytes += static_cast<char>(static_cast<unsigned char>(entry.size()));
+        bytes += entry;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+void ReadRecent(Form1& form)
+{
+    const std::optional<std::string> bytes = ReadSmallFile(RecentIni(form), RecentFileMax);
+    if (!bytes)
+        return;
+    // A file that ends early leaves the entries it no longer holds empty.
+    std::size_t at = 0;
+    for (std::string& entry : form.state.RecentFiles) {
+        if (at >= bytes->size())
+            break;
+        const std::size_t length = static_cast<unsigned char>((*bytes)[at++]);
+        if (at + length > bytes->size())
+            break;
+        entry = bytes->substr(at, length);
+        at += length;
+    }
+}
+
+void RefreshRecent(Form1& form)
+{
+    auto& entries = form.state.RecentFiles;
+    CleanRecent(entries);
+
+    for (int i = 0; i < RecentCount; ++i) {
+        form.MMrecent[i]->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), DisplayName(entries[i])));
+        form.MMrecent[i]->setVisible(!entries[i].empty());
+    }
+    form.MMlijn2->setVisible(form.MMrecent[0]->isVisible());
+
+    // Rewritten every time; where the folder cannot be written the list
+    // simply lives on in memory for this run.
+    ReplaceFile(RecentIni(form), RecentFileBytes(entries));
+}
+
+void AddRecent(Form1& form, const std::string& path)
+{
+    auto& entries = form.state.RecentFiles;
+    const std::string pushedOut = entries[RecentCount - 1];
+    for (int i = RecentCount - 1; i > 0; --i)
+        entries[i] = entries[i - 1];
+    entries[0] = path;
+    RefreshRecent(form);
+    // The clean-up made room (an older copy of the path went): the entry
+    // pushed out comes back at the end.
+    if (entries[RecentCount - 1].empty()) {
+        entries[RecentCount - 1] = pushedOut;
+        RefreshRecent(form);
+    }
+}
+
+void Form1::MMrecent_Click(int index)
+{
+    LoadPuzzle(state.RecentFiles[index]);
+}
+
+}  // namespace grizzet
