@@ -23,21 +23,16 @@ void TestReadNumber::numbers_data()
 
     QTest::newRow("digits, ended by a space") << QByteArray("42 x") << 42 << int('x');
     QTest::newRow("the ending byte is consumed") << QByteArray("7\n\n") << 7 << int('\n');
-    QTest::newRow("whitespace before") << QByteArray(" \t\r\n 15,") << 15 << -1;
     QTest::newRow("stray bytes before") << QByteArray("x,;7y") << 7 << -1;
     QTest::newRow("a minus sign is skipped") << QByteArray("-5 ") << 5 << -1;
     QTest::newRow("end of file ends a number") << QByteArray("12") << 12 << -1;
-    QTest::newRow("zero") << QByteArray("0 1") << 0 << int('1');
     QTest::newRow("leading zeros") << QByteArray("0032767 ") << 32767 << -1;
-    QTest::newRow("largest") << QByteArray("32767") << 32767 << -1;
     QTest::newRow("comment before") << QByteArray("#c 99\n42 ") << 42 << -1;
-    QTest::newRow("comment ended by CR") << QByteArray("#c\r42 ") << 42 << -1;
     QTest::newRow("comment inside a number") << QByteArray("1#c\n2 3") << 12 << int('3');
     QTest::newRow("two comments inside") << QByteArray("1#a\n#b\n2 ") << 12 << -1;
     QTest::newRow("CR LF after a comment ends the number")
         << QByteArray("4#c\r\n2") << 4 << int('2');
     QTest::newRow("comment up to the end of file") << QByteArray("12#no line end") << 12 << -1;
-    QTest::newRow("hash right after the digits") << QByteArray("3#\n") << 3 << -1;
     QTest::newRow("high bytes are separators") << QByteArray("\xff\x80" "9\xfe" "1") << 9
                                                << int('1');
 }
@@ -58,9 +53,7 @@ void TestReadNumber::failures_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("nothing") << QByteArray();
-    QTest::newRow("only whitespace") << QByteArray(" \n\t ");
     QTest::newRow("only a comment") << QByteArray("# 12\n");
-    QTest::newRow("an unended comment") << QByteArray("#12");
     QTest::newRow("32768") << QByteArray("32768 ");
     QTest::newRow("65536 would wrap to 0") << QByteArray("65536 ");
     QTest::newRow("many digits") << QByteArray("123456789012345678901234567890");
