@@ -56,91 +56,87 @@ QStringList Expected(QStringList lines)
 
 class TestClues : public QObject {
     Q_OBJECT
+
 private slots:
-    void clues_data();
-    void clues();
-    void emptyPictureFails_data();
-    void emptyPictureFails();
+    void clues_data()
+    {
+        QTest::addColumn<QStringList>("picture");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<int>("maxRow");
+        QTest::addColumn<int>("maxColumn");
+
+        QTest::newRow("white, black, black, white, red, red, black, white")
+            << QStringList{"10012201"} << QStringList{"2:0 2:2 1:0"}
+            << QStringList{"", "1:0", "1:0", "", "1:2", "1:2", "1:0", ""} << 3 << 1;
+        QTest::newRow("touching colours") << QStringList{"223"} << QStringList{"2:2 1:3"}
+                                          << QStringList{"1:2", "1:2", "1:3"} << 2 << 1;
+        QTest::newRow("a gap between one colour") << QStringList{"212"} << QStringList{"1:2 1:2"}
+                                                  << QStringList{"1:2", "", "1:2"} << 2 << 1;
+        QTest::newRow("a row of one colour") << QStringList{"44444"} << QStringList{"5:4"}
+                                             << QStringList(5, "1:4") << 1 << 1;
+        QTest::newRow("1x1 white") << QStringList{"1"} << QStringList{""} << QStringList{""} << 1
+                                   << 1;
+        QTest::newRow("1x1 black") << QStringList{"0"} << QStringList{"1:0"} << QStringList{"1:0"}
+                                   << 1 << 1;
+        // Columns: the clue that touches the bottom is counted once, a white
+        // last cell adds nothing.
+        QTest::newRow("last cell coloured or white")
+            << QStringList{"11", "01", "00", "50"} << QStringList{"", "1:0", "2:0", "1:5 1:0"}
+            << QStringList{"2:0 1:5", "2:0"} << 2 << 2;
+        // 50 touching clues of alternating colours, in a row and in a column.
+        const QString alternating = QString("02").repeated(25);
+        QStringList single;
+        for (int i = 0; i < 25; ++i)
+            single << "1:0" << "1:2";
+        const QString fifty = single.join(' ');
+        QTest::newRow("50 clues in a row") << QStringList{alternating} << QStringList{fifty} << single << 50 << 1;
+        QTest::newRow("50 clues in a column") << alternating.split("", Qt::SkipEmptyParts) << single
+                                              << QStringList{fifty} << 1 << 50;
+    }
+
+    void clues()
+    {
+        QFETCH(QStringList, picture);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, columns);
+        QFETCH(int, maxRow);
+        QFETCH(int, maxColumn);
+
+        PuzzleState state;
+        MarkOldPuzzle(state);
+        SetPicture(state, picture);
+        DeriveClues(state);
+        // The marks of an older, larger puzzle are gone from the unused lines.
+        QCOMPARE(Lines(state.PuzzleHeight, state.RowClueCount, state.RowClueLength, state.RowClueColour),
+                 Expected(rows));
+        QCOMPARE(Lines(state.PuzzleWidth, state.ColClueCount, state.ColClueLength, state.ColClueColour),
+                 Expected(columns));
+        QCOMPARE(int(state.MaxRowClues), maxRow);
+        QCOMPARE(int(state.MaxColClues), maxColumn);
+    }
+
+    void emptyPictureFails_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("width 0") << 0 << 5;
+        QTest::newRow("height 0") << 5 << 0;
+    }
+
+    void emptyPictureFails()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        PuzzleState state;
+        MarkOldPuzzle(state);
+        state.Solution.Fill(Black);
+        state.PuzzleWidth = std::int16_t(width);
+        state.PuzzleHeight = std::int16_t(height);
+        QVERIFY_THROWS_EXCEPTION(RunTimeFailure, DeriveClues(state));
+        QVERIFY(OldCluesIntact(state));
+    }
 };
-
-void TestClues::clues_data()
-{
-    QTest::addColumn<QStringList>("picture");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("columns");
-    QTest::addColumn<int>("maxRow");
-    QTest::addColumn<int>("maxColumn");
-
-    QTest::newRow("white, black, black, white, red, red, black, white")
-        << QStringList{"10012201"} << QStringList{"2:0 2:2 1:0"}
-        << QStringList{"", "1:0", "1:0", "", "1:2", "1:2", "1:0", ""} << 3 << 1;
-    QTest::newRow("touching colours") << QStringList{"223"} << QStringList{"2:2 1:3"}
-                                      << QStringList{"1:2", "1:2", "1:3"} << 2 << 1;
-    QTest::newRow("a gap between one colour") << QStringList{"212"} << QStringList{"1:2 1:2"}
-                                              << QStringList{"1:2", "", "1:2"} << 2 << 1;
-    QTest::newRow("a row of one colour") << QStringList{"44444"} << QStringList{"5:4"}
-                                         << QStringList(5, "1:4") << 1 << 1;
-    QTest::newRow("1x1 white") << QStringList{"1"} << QStringList{""} << QStringList{""} << 1
-                               << 1;
-    QTest::newRow("1x1 black") << QStringList{"0"} << QStringList{"1:0"} << QStringList{"1:0"}
-                               << 1 << 1;
-    // Columns: the clue that touches the bottom is counted once, a white
-    // last cell adds nothing.
-    QTest::newRow("last cell coloured or white")
-        << QStringList{"11", "01", "00", "50"} << QStringList{"", "1:0", "2:0", "1:5 1:0"}
-        << QStringList{"2:0 1:5", "2:0"} << 2 << 2;
-    // 50 touching clues of alternating colours, in a row and in a column.
-    const QString alternating = QString("02").repeated(25);
-    QStringList single;
-    for (int i = 0; i < 25; ++i)
-        single << "1:0" << "1:2";
-    const QString fifty = single.join(' ');
-    QTest::newRow("50 clues in a row") << QStringList{alternating} << QStringList{fifty} << single << 50 << 1;
-    QTest::newRow("50 clues in a column") << alternating.split("", Qt::SkipEmptyParts) << single
-                                          << QStringList{fifty} << 1 << 50;
-}
-
-void TestClues::clues()
-{
-    QFETCH(QStringList, picture);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, columns);
-    QFETCH(int, maxRow);
-    QFETCH(int, maxColumn);
-
-    PuzzleState state;
-    MarkOldPuzzle(state);
-    SetPicture(state, picture);
-    DeriveClues(state);
-    // The marks of an older, larger puzzle are gone from the unused lines.
-    QCOMPARE(Lines(state.PuzzleHeight, state.RowClueCount, state.RowClueLength, state.RowClueColour),
-             Expected(rows));
-    QCOMPARE(Lines(state.PuzzleWidth, state.ColClueCount, state.ColClueLength, state.ColClueColour),
-             Expected(columns));
-    QCOMPARE(int(state.MaxRowClues), maxRow);
-    QCOMPARE(int(state.MaxColClues), maxColumn);
-}
-
-void TestClues::emptyPictureFails_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::newRow("width 0") << 0 << 5;
-    QTest::newRow("height 0") << 5 << 0;
-}
-
-void TestClues::emptyPictureFails()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    PuzzleState state;
-    MarkOldPuzzle(state);
-    state.Solution.Fill(Black);
-    state.PuzzleWidth = std::int16_t(width);
-    state.PuzzleHeight = std::int16_t(height);
-    QVERIFY_THROWS_EXCEPTION(RunTimeFailure, DeriveClues(state));
-    QVERIFY(OldCluesIntact(state));
-}
 
 QTEST_APPLESS_MAIN(TestClues)
 #include "tst_clues.moc"

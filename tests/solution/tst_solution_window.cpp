@@ -43,204 +43,193 @@ void CheckLayout(const Game& game)
 
 }  // namespace
 
-class SolutionWindow : public QObject {
-    Q_OBJECT
-private slots:
-    void layout_data();
-    void layout();
-    void loadHidesItAndReopensAtNewSize();
-    void centredOnceThenKeptWhereMoved();
-    void hiding_data();
-    void hiding();
-    void closesAtShutdown();
-    void caption_data();
-    void caption();
-    void legendsMatchTheDots();
-    void checkBoxesFitCaptionsAfterSwitch();
-};
-
-void SolutionWindow::layout_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("cellSize");
-    QTest::newRow("10 by 10 at 8") << 10 << 10 << 8;
-    QTest::newRow("3 by 7 at 13, narrower than its controls") << 3 << 7 << 13;
-    QTest::newRow("25 by 4 at 17") << 25 << 4 << 17;
-}
-
-// A fixed-size tool window without minimise and maximise boxes, modeless.
-void SolutionWindow::layout()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, cellSize);
-    Game game;
-    game.LoadDiagonal(width, height);
-    QVERIFY(game.LayoutWithCellSize(cellSize));
-    game.OpenSolution();
-    QVERIFY(game.Solution().isVisible());
-    QVERIFY(!game.Solution().isModal());
-    CheckLayout(game);
-    const Qt::WindowFlags flags = game.Solution().windowFlags();
-    QVERIFY(flags.testFlag(Qt::Tool) && flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
-}
-
-// Any load hides the window; opening it again shows the new picture at its
-// size, with nothing of the larger one left; a failed load leaves the
-// command disabled.
-void SolutionWindow::loadHidesItAndReopensAtNewSize()
-{
-    Game game;
-    game.form->MMnederlands->trigger();
-    game.LoadFile("hond.ppm", PictureFile(QStringList(9, QStringLiteral("rb.g").repeated(3))));
-    game.OpenSolution();
-    Form2& window = game.Solution();
-    QCOMPARE(window.windowTitle(), QStringLiteral("hond - de oplossing"));
-    const QSize large = window.size();
-
-    game.LoadFile("cat.pbm", PictureFile({"k...k", ".kkk.", "k...k"}));
-    QVERIFY(game.boxes.empty());
-    QVERIFY(!window.isVisible());
-    game.OpenSolution();
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("cat - de oplossing"));
-    CheckLayout(game);
-    QVERIFY(window.width() < large.width());
-    const QImage& picture = window.Picture1->Image();
-    const QRect margin(picture.width() - 2, 0, 2, picture.height());
-    QCOMPARE(CountOf(picture, margin, {GridGrey}), margin.width() * margin.height());
-    const QPoint centre = game.CellPixel(1, 1);
-    QCOMPARE(window.Picture1->GetPixel(centre.x(), centre.y()), LightGrey);
-
-    game.LoadFile("kapot.pbm", "P7\n");
-    QCOMPARE(game.boxes.size(), std::size_t{1});
-    QVERIFY(!window.isVisible());
-    QVERIFY(!game.form->cmdOplossing->isEnabled());
-}
-
-void SolutionWindow::centredOnceThenKeptWhereMoved()
-{
-    Game game;
-    game.LoadDiagonal(10, 10);
-    game.OpenSolution();
-    Form2& window = game.Solution();
-    const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
-
-    // The player moves it; the next showing, even of another size, stays there.
-    window.move(40, 60);
-    const QPoint moved = window.pos();
-    QTest::mouseClick(window.cmdOK, Qt::LeftButton);
-    game.LoadDiagonal(30, 20);
-    game.OpenSolution();
-    QCOMPARE(window.pos(), moved);
-}
-
 enum class Route { OkClick, Escape, EnterOnBox, CloseBox };
 Q_DECLARE_METATYPE(Route)
 
-void SolutionWindow::hiding_data()
-{
-    QTest::addColumn<Route>("route");
-    QTest::newRow("OK clicked") << Route::OkClick;
-    QTest::newRow("Escape") << Route::Escape;
-    QTest::newRow("Enter on a check box") << Route::EnterOnBox;
-    QTest::newRow("close box") << Route::CloseBox;
-}
+class SolutionWindow : public QObject {
+    Q_OBJECT
 
-// Enter and Escape press OK, the close box only hides; the check boxes keep
-// their state for the next opening.
-void SolutionWindow::hiding()
-{
-    QFETCH(Route, route);
-    Game game;
-    game.LoadDiagonal(5, 5);
-    QPointer<Form2> window = &game.Solution();
-    game.OpenSolution();
-    QTest::mouseClick(window->chkFouten, Qt::LeftButton);
-    QVERIFY(!window->chkFouten->isChecked());
-    QSignalSpy pressed(window->cmdOK, &QPushButton::clicked);
-
-    switch (route) {
-    case Route::OkClick: QTest::mouseClick(window->cmdOK, Qt::LeftButton); break;
-    case Route::Escape: QTest::keyClick(window->chkOntbreken, Qt::Key_Escape); break;
-    case Route::EnterOnBox: QTest::keyClick(window->chkOntbreken, Qt::Key_Return); break;
-    case Route::CloseBox: QVERIFY(!window->close()); break;
+private slots:
+    void layout_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("cellSize");
+        QTest::newRow("10 by 10 at 8") << 10 << 10 << 8;
+        QTest::newRow("3 by 7 at 13, narrower than its controls") << 3 << 7 << 13;
+        QTest::newRow("25 by 4 at 17") << 25 << 4 << 17;
     }
 
-    QCOMPARE(pressed.count(), route == Route::CloseBox ? 0 : 1);
-    QCOMPARE(game.form->form2, window.data());
-    QVERIFY(!window->isVisible());
-    game.OpenSolution();
-    QVERIFY(window->isVisible());
-    QVERIFY(!window->chkFouten->isChecked());
-    QVERIFY(window->chkOntbreken->isChecked());
-}
+    // A fixed-size tool window without minimise and maximise boxes, modeless.
+    void layout()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, cellSize);
+        Game game;
+        game.LoadDiagonal(width, height);
+        QVERIFY(game.LayoutWithCellSize(cellSize));
+        game.OpenSolution();
+        QVERIFY(game.Solution().isVisible());
+        QVERIFY(!game.Solution().isModal());
+        CheckLayout(game);
+        const Qt::WindowFlags flags = game.Solution().windowFlags();
+        QVERIFY(flags.testFlag(Qt::Tool) && flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
 
-void SolutionWindow::closesAtShutdown()
-{
-    Game game;
-    game.LoadDiagonal(5, 5);
-    game.OpenSolution();
-    game.form->Tag = QStringLiteral("CLOSE");
-    QVERIFY(game.Solution().close());
-    QVERIFY(!game.Solution().isVisible());
-}
+    // Any load hides the window; opening it again shows the new picture at its
+    // size, with nothing of the larger one left; a failed load leaves the
+    // command disabled.
+    void loadHidesItAndReopensAtNewSize()
+    {
+        Game game;
+        game.form->MMnederlands->trigger();
+        game.LoadFile("hond.ppm", PictureFile(QStringList(9, QStringLiteral("rb.g").repeated(3))));
+        game.OpenSolution();
+        Form2& window = game.Solution();
+        QCOMPARE(window.windowTitle(), QStringLiteral("hond - de oplossing"));
+        const QSize large = window.size();
 
-void SolutionWindow::caption_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("English") << 0 << QStringLiteral("cat - the solution");
-    QTest::newRow("Dutch") << 1 << QStringLiteral("cat - de oplossing");
-    QTest::newRow("Italian") << 2 << QStringLiteral("cat - la soluzione");
-}
+        game.LoadFile("cat.pbm", PictureFile({"k...k", ".kkk.", "k...k"}));
+        QVERIFY(game.boxes.empty());
+        QVERIFY(!window.isVisible());
+        game.OpenSolution();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), QStringLiteral("cat - de oplossing"));
+        CheckLayout(game);
+        QVERIFY(window.width() < large.width());
+        const QImage& picture = window.Picture1->Image();
+        const QRect margin(picture.width() - 2, 0, 2, picture.height());
+        QCOMPARE(CountOf(picture, margin, {GridGrey}), margin.width() * margin.height());
+        const QPoint centre = game.CellPixel(1, 1);
+        QCOMPARE(window.Picture1->GetPixel(centre.x(), centre.y()), LightGrey);
 
-void SolutionWindow::caption()
-{
-    QFETCH(int, language);
-    QFETCH(QString, expected);
-    Game game;
-    game.LoadDiagonal(4, 4);
-    game.state.PuzzleName = "cat";
-    game.state.Language = static_cast<std::uint8_t>(language);
-    game.OpenSolution();
-    QCOMPARE(game.Solution().windowTitle(), expected);
-}
+        game.LoadFile("kapot.pbm", "P7\n");
+        QCOMPARE(game.boxes.size(), std::size_t{1});
+        QVERIFY(!window.isVisible());
+        QVERIFY(!game.form->cmdOplossing->isEnabled());
+    }
 
-void SolutionWindow::legendsMatchTheDots()
-{
-    Game game;
-    const QImage error = game.Solution().Image1->pixmap().toImage();
-    const QImage missing = game.Solution().Image2->pixmap().toImage();
-    QCOMPARE(error.size(), QSize(16, 18));
-    QCOMPARE(missing.size(), QSize(17, 18));
-    QCOMPARE(error.pixel(8, 9) & 0xFFFFFFu, Orange);
-    QCOMPARE(missing.pixel(8, 9) & 0xFFFFFFu, LightGrey);
-}
+    void centredOnceThenKeptWhereMoved()
+    {
+        Game game;
+        game.LoadDiagonal(10, 10);
+        game.OpenSolution();
+        Form2& window = game.Solution();
+        const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 
-// A switch while the window is open: the longer captions show whole at
-// once, the title waits for the next opening.
-void SolutionWindow::checkBoxesFitCaptionsAfterSwitch()
-{
-    Game game;
-    game.LoadDiagonal(10, 6);
-    game.form->MMenglish->trigger();
-    game.OpenSolution();
-    const Form2& window = game.Solution();
-    const QString title = window.windowTitle();
-    QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Show &uncompleted"));
-    QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
+        // The player moves it; the next showing, even of another size, stays there.
+        window.move(40, 60);
+        const QPoint moved = window.pos();
+        QTest::mouseClick(window.cmdOK, Qt::LeftButton);
+        game.LoadDiagonal(30, 20);
+        game.OpenSolution();
+        QCOMPARE(window.pos(), moved);
+    }
 
-    game.form->MMitaliano->trigger();
-    QCoreApplication::processEvents();
-    QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Mostra celle &non completate"));
-    QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
-    QCOMPARE(window.chkFouten->size(), window.chkFouten->sizeHint());
-    QCOMPARE(window.windowTitle(), title);
-}
+    void hiding_data()
+    {
+        QTest::addColumn<Route>("route");
+        QTest::newRow("OK clicked") << Route::OkClick;
+        QTest::newRow("Escape") << Route::Escape;
+        QTest::newRow("Enter on a check box") << Route::EnterOnBox;
+        QTest::newRow("close box") << Route::CloseBox;
+    }
+
+    // Enter and Escape press OK, the close box only hides; the check boxes keep
+    // their state for the next opening.
+    void hiding()
+    {
+        QFETCH(Route, route);
+        Game game;
+        game.LoadDiagonal(5, 5);
+        QPointer<Form2> window = &game.Solution();
+        game.OpenSolution();
+        QTest::mouseClick(window->chkFouten, Qt::LeftButton);
+        QVERIFY(!window->chkFouten->isChecked());
+        QSignalSpy pressed(window->cmdOK, &QPushButton::clicked);
+
+        switch (route) {
+        case Route::OkClick: QTest::mouseClick(window->cmdOK, Qt::LeftButton); break;
+        case Route::Escape: QTest::keyClick(window->chkOntbreken, Qt::Key_Escape); break;
+        case Route::EnterOnBox: QTest::keyClick(window->chkOntbreken, Qt::Key_Return); break;
+        case Route::CloseBox: QVERIFY(!window->close()); break;
+        }
+
+        QCOMPARE(pressed.count(), route == Route::CloseBox ? 0 : 1);
+        QCOMPARE(game.form->form2, window.data());
+        QVERIFY(!window->isVisible());
+        game.OpenSolution();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->chkFouten->isChecked());
+        QVERIFY(window->chkOntbreken->isChecked());
+    }
+
+    void closesAtShutdown()
+    {
+        Game game;
+        game.LoadDiagonal(5, 5);
+        game.OpenSolution();
+        game.form->Tag = QStringLiteral("CLOSE");
+        QVERIFY(game.Solution().close());
+        QVERIFY(!game.Solution().isVisible());
+    }
+
+    void caption_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English") << 0 << QStringLiteral("cat - the solution");
+        QTest::newRow("Dutch") << 1 << QStringLiteral("cat - de oplossing");
+        QTest::newRow("Italian") << 2 << QStringLiteral("cat - la soluzione");
+    }
+
+    void caption()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, expected);
+        Game game;
+        game.LoadDiagonal(4, 4);
+        game.state.PuzzleName = "cat";
+        game.state.Language = static_cast<std::uint8_t>(language);
+        game.OpenSolution();
+        QCOMPARE(game.Solution().windowTitle(), expected);
+    }
+
+    void legendsMatchTheDots()
+    {
+        Game game;
+        const QImage error = game.Solution().Image1->pixmap().toImage();
+        const QImage missing = game.Solution().Image2->pixmap().toImage();
+        QCOMPARE(error.size(), QSize(16, 18));
+        QCOMPARE(missing.size(), QSize(17, 18));
+        QCOMPARE(error.pixel(8, 9) & 0xFFFFFFu, Orange);
+        QCOMPARE(missing.pixel(8, 9) & 0xFFFFFFu, LightGrey);
+    }
+
+    // A switch while the window is open: the longer captions show whole at
+    // once, the title waits for the next opening.
+    void checkBoxesFitCaptionsAfterSwitch()
+    {
+        Game game;
+        game.LoadDiagonal(10, 6);
+        game.form->MMenglish->trigger();
+        game.OpenSolution();
+        const Form2& window = game.Solution();
+        const QString title = window.windowTitle();
+        QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Show &uncompleted"));
+        QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
+
+        game.form->MMitaliano->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Mostra celle &non completate"));
+        QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
+        QCOMPARE(window.chkFouten->size(), window.chkFouten->sizeHint());
+        QCOMPARE(window.windowTitle(), title);
+    }
+};
 
 QTEST_MAIN(SolutionWindow)
 #include "tst_solution_window.moc"

@@ -39,81 +39,77 @@ Loaded Load(const QString& path)
 
 class TestPuzzles : public QObject {
     Q_OBJECT
+
 private slots:
-    void initTestCase();
-    void eachSolvesByLines_data();
-    void eachSolvesByLines();
-    void collection();
+    void initTestCase()
+    {
+        const QDir folder(qEnvironmentVariable("GRIZZET_SOURCE_DIR") + "/puzzles");
+        for (const QString& name : folder.entryList({"*.pbm", "*.ppm"}, QDir::Files, QDir::Name))
+            files_ << folder.filePath(name);
+        QVERIFY2(files_.size() >= 40, qPrintable(QString::number(files_.size())));
+    }
+
+    void eachSolvesByLines_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const QString& path : files_)
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+    }
+
+    void eachSolvesByLines()
+    {
+        QFETCH(QString, path);
+        const Loaded loaded = Load(path);
+        QVERIFY(loaded.ok);
+        const QList<QByteArray> magics = path.endsWith(".pbm") ? QList<QByteArray>{"P1", "P4"} : QList<QByteArray>{"P3", "P6"};
+        QVERIFY2(magics.contains(loaded.magic), loaded.magic.constData());
+        QVERIFY(loaded.messages.isEmpty() || loaded.messages == QStringList{"colours"});
+        const PuzzleState& s = loaded.state;
+        QVERIFY(s.PuzzleWidth >= 5 && s.PuzzleHeight >= 5);
+
+        const SolveReport report = SolvePuzzle(CluesOf(s));
+        QCOMPARE(QString::fromLatin1(VerdictName(report.verdict)), "unique-by-lines");
+        QCOMPARE(ArtOf(report.first, s.PuzzleWidth, s.PuzzleHeight), ArtOf(s.Solution, s.PuzzleWidth, s.PuzzleHeight));
+    }
+
+    // At least 15 black-and-white pictures and 25 colour ones, in all four forms,
+    // three of them 40 by 40 or more, from two to all seven colours, and
+    // touching runs of different colours.
+    void collection()
+    {
+        int pbm = 0, ppm = 0, large = 0;
+        std::set<QByteArray> magics;
+        std::set<std::size_t> colourCounts;
+        bool touching = false;
+        for (const QString& path : files_) {
+            const Loaded loaded = Load(path);
+            const PuzzleState& s = loaded.state;
+            large += s.PuzzleWidth >= 40 && s.PuzzleHeight >= 40;
+            magics.insert(loaded.magic);
+            (path.endsWith(".pbm") ? pbm : ppm) += 1;
+            if (path.endsWith(".pbm"))
+                continue;
+            std::set<int> colours;
+            for (int y = 0; y < s.PuzzleHeight; ++y) {
+                for (int x = 0; x < s.PuzzleWidth; ++x) {
+                    const int c = s.Solution(x, y), left = x > 0 ? int(s.Solution(x - 1, y)) : int(White);
+                    if (c != White)
+                        colours.insert(c);
+                    touching = touching || (c != White && left != White && left != c);
+                }
+            }
+            QVERIFY2(colours.size() >= 2, qPrintable(path));
+            colourCounts.insert(colours.size());
+        }
+        QVERIFY2(pbm >= 15 && ppm >= 25 && large >= 3, qPrintable(QStringLiteral("%1 %2 %3").arg(pbm).arg(ppm).arg(large)));
+        QCOMPARE(magics, (std::set<QByteArray>{"P1", "P3", "P4", "P6"}));
+        QVERIFY(colourCounts.count(7) == 1);
+        QVERIFY(touching);
+    }
 
 private:
     QStringList files_;
 };
-
-void TestPuzzles::initTestCase()
-{
-    const QDir folder(qEnvironmentVariable("GRIZZET_SOURCE_DIR") + "/puzzles");
-    for (const QString& name : folder.entryList({"*.pbm", "*.ppm"}, QDir::Files, QDir::Name))
-        files_ << folder.filePath(name);
-    QVERIFY2(files_.size() >= 40, qPrintable(QString::number(files_.size())));
-}
-
-void TestPuzzles::eachSolvesByLines_data()
-{
-    QTest::addColumn<QString>("path");
-    for (const QString& path : files_)
-        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
-}
-
-void TestPuzzles::eachSolvesByLines()
-{
-    QFETCH(QString, path);
-    const Loaded loaded = Load(path);
-    QVERIFY(loaded.ok);
-    const QList<QByteArray> magics = path.endsWith(".pbm") ? QList<QByteArray>{"P1", "P4"} : QList<QByteArray>{"P3", "P6"};
-    QVERIFY2(magics.contains(loaded.magic), loaded.magic.constData());
-    QVERIFY(loaded.messages.isEmpty() || loaded.messages == QStringList{"colours"});
-    const PuzzleState& s = loaded.state;
-    QVERIFY(s.PuzzleWidth >= 5 && s.PuzzleHeight >= 5);
-
-    const SolveReport report = SolvePuzzle(CluesOf(s));
-    QCOMPARE(QString::fromLatin1(VerdictName(report.verdict)), "unique-by-lines");
-    QCOMPARE(ArtOf(report.first, s.PuzzleWidth, s.PuzzleHeight), ArtOf(s.Solution, s.PuzzleWidth, s.PuzzleHeight));
-}
-
-// At least 15 black-and-white pictures and 25 colour ones, in all four forms,
-// three of them 40 by 40 or more, from two to all seven colours, and
-// touching runs of different colours.
-void TestPuzzles::collection()
-{
-    int pbm = 0, ppm = 0, large = 0;
-    std::set<QByteArray> magics;
-    std::set<std::size_t> colourCounts;
-    bool touching = false;
-    for (const QString& path : files_) {
-        const Loaded loaded = Load(path);
-        const PuzzleState& s = loaded.state;
-        large += s.PuzzleWidth >= 40 && s.PuzzleHeight >= 40;
-        magics.insert(loaded.magic);
-        (path.endsWith(".pbm") ? pbm : ppm) += 1;
-        if (path.endsWith(".pbm"))
-            continue;
-        std::set<int> colours;
-        for (int y = 0; y < s.PuzzleHeight; ++y) {
-            for (int x = 0; x < s.PuzzleWidth; ++x) {
-                const int c = s.Solution(x, y), left = x > 0 ? int(s.Solution(x - 1, y)) : int(White);
-                if (c != White)
-                    colours.insert(c);
-                touching = touching || (c != White && left != White && left != c);
-            }
-        }
-        QVERIFY2(colours.size() >= 2, qPrintable(path));
-        colourCounts.insert(colours.size());
-    }
-    QVERIFY2(pbm >= 15 && ppm >= 25 && large >= 3, qPrintable(QStringLiteral("%1 %2 %3").arg(pbm).arg(ppm).arg(large)));
-    QCOMPARE(magics, (std::set<QByteArray>{"P1", "P3", "P4", "P6"}));
-    QVERIFY(colourCounts.count(7) == 1);
-    QVERIFY(touching);
-}
 
 QTEST_APPLESS_MAIN(TestPuzzles)
 #include "tst_puzzles.moc"

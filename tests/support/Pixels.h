@@ -26,6 +26,13 @@ inline QPoint PixelOf(double x, double y)
     return {static_cast<int>(std::nearbyint(x * ppp)), static_cast<int>(std::nearbyint(y * ppp))};
 }
 
+// The device pixels of cell (x, y) of a field or solution picture, both
+// edges included.
+inline QRect CellRect(int x, int y, int cellSize)
+{
+    return QRect(PixelOf(x * cellSize, y * cellSize), PixelOf((x + 1) * cellSize, (y + 1) * cellSize));
+}
+
 // How many pixels of the area have one of the colours.
 inline int CountOf(const QImage& image, const QRect& area, std::initializer_list<QRgb> colours)
 {
