@@ -31,17 +31,16 @@ width=${#rows[0]}
 
 # Colours as the screen shows them.
 empty=$(convert "$app/hamworst.dat" -depth 8 -format '%[hex:p{1,1}]' info:)
-black=000000
-white=FFFFFF
+black=$(x11_colour_hex 0)
+white=$(x11_colour_hex 1)
 dot=FF8040
-colour_of() { case $1 in 0) echo $black ;; 1) echo $white ;; esac; }
 button_of() { case $1 in 0) echo 1 ;; 1) echo 3 ;; esac; }
 
 bytes_of() { od -An -tx1 -v "$1" | tr -d ' \n'; }
 
 # ---- First start: maximised, English, an empty recent list.
 x11_start_game "$app"
-main=$(x11_wait_window "Vindro Grizzet" 20)
+main=$(x11_wait_window "Vindro Grizzet")
 state=$(xprop -id "$main" _NET_WM_STATE)
 [[ $state == *_NET_WM_STATE_MAXIMIZED_VERT* && $state == *_NET_WM_STATE_MAXIMIZED_HORZ* ]] ||
   x11_fail "the main window is not maximised: $state"
@@ -75,19 +74,19 @@ done
 
 # ---- One cell painted wrong, then Show errors marks it.
 x11_click_cell 3 "$wrong_x" "$wrong_y"
-x11_wait_pixels 5 "$white" "$(x11_cell "$wrong_x" "$wrong_y")"
+x11_wait_pixels "$white" "$(x11_cell "$wrong_x" "$wrong_y")"
 x11_activate "$main"
 xdotool key alt+e
-x11_wait_pixels 5 "$dot" "$(x11_cell "$wrong_x" "$wrong_y")"
+x11_wait_pixels "$dot" "$(x11_cell "$wrong_x" "$wrong_y")"
 x11_has_window "No errors" && x11_fail "Show errors says there are none"
 x11_log "the wrong cell carries the error dot"
 
 # ---- A drag along the black row paints every cell it passes.
 xdotool mousemove "$(x11_cell_x 0)" "$(x11_cell_y "$full_row")" mousedown 1
-x11_wait_pixels 5 "$black" "$(x11_cell 0 "$full_row")"
+x11_wait_pixels "$black" "$(x11_cell 0 "$full_row")"
 for ((x = 1; x < width; x++)); do
   xdotool mousemove "$(x11_cell_x "$x")" "$(x11_cell_y "$full_row")"
-  x11_wait_pixels 5 "$black" "$(x11_cell "$x" "$full_row")"
+  x11_wait_pixels "$black" "$(x11_cell "$x" "$full_row")"
 done
 xdotool mouseup 1
 x11_log "dragged along row $full_row"
@@ -101,17 +100,17 @@ for ((y = 0; y < height; y++)); do
     colour=${rows[$y]:$x:1}
     x11_click_cell "$(button_of "$colour")" "$x" "$y"
     points+=("$(x11_cell "$x" "$y")")
-    expected+=("$(colour_of "$colour")")
+    expected+=("$(x11_colour_hex "$colour")")
   done
 done
-x11_wait_pixels 10 "${expected[*]}" "${points[@]}"
+x11_wait_pixels "${expected[*]}" "${points[@]}"
 x11_has_window "Puzzle solved" && x11_fail "solved before the last cell was right"
 x11_click_cell 1 "$wrong_x" "$wrong_y"
 x11_wait_window "Puzzle solved" >/dev/null
 [ "$(x11_windows "Puzzle solved" | wc -l)" -eq 1 ] || x11_fail "more than one solved message"
 xdotool key Return
 x11_wait_no_window "Puzzle solved"
-x11_wait_pixels 5 "$black" "$(x11_cell "$wrong_x" "$wrong_y")"
+x11_wait_pixels "$black" "$(x11_cell "$wrong_x" "$wrong_y")"
 x11_log "solved: the message came with the last right cell and is closed"
 
 # Painting a right cell again on a solved field says nothing more: the next
@@ -145,7 +144,7 @@ x11_log "switched to Dutch"
 # ---- Closing keeps the language and the recent file beside the program.
 x11_activate "$main"
 xdotool key alt+F4
-x11_wait_game_exit 10
+x11_wait_game_exit
 [ "$(bytes_of "$app/lang.ini")" = "01" ] || x11_fail "lang.ini holds $(bytes_of "$app/lang.ini"), not 01"
 expected_recent=$(printf '%02x' "${#picture}")$(printf '%s' "$picture" | od -An -tx1 -v | tr -d ' \n')00000000
 [ "$(bytes_of "$app/recent.ini")" = "$expected_recent" ] || x11_fail "recent.ini does not hold $picture alone"
@@ -153,7 +152,7 @@ x11_log "closed: lang.ini and recent.ini written"
 
 # ---- Second start: Dutch, the picture in the recent list of "Bestand".
 x11_start_game "$app"
-main=$(x11_wait_window "Vindro Grizzet" 20)
+main=$(x11_wait_window "Vindro Grizzet")
 x11_menu "$main" alt+b 1
 x11_wait_window "heart - Vindro Grizzet" >/dev/null
 x11_find_field "$width" "$height" "#$empty"
@@ -166,7 +165,7 @@ x11_log "started in Dutch and opened the recent file"
 
 x11_activate "$main"
 xdotool key alt+F4
-x11_wait_game_exit 10
+x11_wait_game_exit
 [ "$(bytes_of "$app/lang.ini")" = "01" ] || x11_fail "lang.ini lost its language"
 
 # Nothing but the two files beside the program: no settings elsewhere.

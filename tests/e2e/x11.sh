@@ -9,6 +9,8 @@
 #   ...                  see each function
 
 X11_SCREEN=1280x1024x24
+# Seconds any one wait may take: generous, for a machine busy with builds.
+X11_PATIENCE=${X11_PATIENCE:-30}
 X11_PIDS=()
 X11_DIR=
 GAME_PID=
@@ -23,7 +25,7 @@ x11_fail() {
   fi
   exit 1
 }
-x11_log() { echo "-- $*"; }
+x11_log() { echo "-- ${SECONDS}s: $*"; }
 
 # Runs COMMAND... until it succeeds, every 0.1 s, for at most SECONDS.
 x11_poll() {
@@ -56,7 +58,7 @@ x11_start() {
     3>"$X11_DIR/display" >"$X11_DIR/xvfb.log" 2>&1 &
   X11_PIDS+=($!)
   local xvfb=$!
-  if ! x11_poll 10 test -s "$X11_DIR/display"; then
+  if ! x11_poll "$X11_PATIENCE" test -s "$X11_DIR/display"; then
     echo "Xvfb did not start:"; cat "$X11_DIR/xvfb.log"
     return 2
   fi
@@ -65,7 +67,7 @@ x11_start() {
 
   openbox --sm-disable >"$X11_DIR/openbox.log" 2>&1 &
   X11_PIDS+=($!)
-  x11_poll 10 x11_wm_ready || { cat "$X11_DIR/openbox.log"; x11_fail "openbox did not take over the screen"; }
+  x11_poll "$X11_PATIENCE" x11_wm_ready || { cat "$X11_DIR/openbox.log"; x11_fail "openbox did not take over the screen"; }
   x11_log "X server $DISPLAY with openbox"
 }
 
@@ -74,16 +76,17 @@ x11_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'win
 # Ends the game, the window manager and the X server, newest first.
 x11_stop() {
   local i pid
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+  if [ -n "$GAME_PID" ]; then
+    kill "$GAME_PID" 2>/dev/null || true
+    x11_poll 5 x11_gone "$GAME_PID" || kill -9 "$GAME_PID" 2>/dev/null || true
+  fi
   for ((i = ${#X11_PIDS[@]} - 1; i >= 0; i--)); do
     pid=${X11_PIDS[$i]}
     kill "$pid" 2>/dev/null || continue
-    x11_poll 5 x11_gone "$pid" || kill -9 "$pid" 2>/dev/null
+    x11_poll 5 x11_gone "$pid" || kill -9 "$pid" 2>/dev/null || true
   done
-  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null
   X11_PIDS=()
   GAME_PID=
-  return 0
 }
 
 x11_gone() { ! kill -0 "$1" 2>/dev/null; }
@@ -95,9 +98,9 @@ x11_start_game() {
   GAME_PID=$!
 }
 
-# Waits for the game to end by itself within SECONDS (default 10).
+# Waits for the game to end by itself within SECONDS.
 x11_wait_game_exit() {
-  x11_poll "${1:-10}" x11_gone "$GAME_PID" || x11_fail "the game did not end"
+  x11_poll "${1:-$X11_PATIENCE}" x11_gone "$GAME_PID" || x11_fail "the game did not end"
   wait "$GAME_PID" 2>/dev/null || true
   GAME_PID=
 }
@@ -111,7 +114,7 @@ x11_no_window() { [ -z "$(x11_windows "$1")" ]; }
 
 # Waits until a window named NAME is shown and prints its id.
 x11_wait_window() {
-  local name=$1 seconds=${2:-10}
+  local name=$1 seconds=${2:-$X11_PATIENCE}
   x11_poll "$seconds" x11_has_window "$name" || {
     x11_log "windows shown: $(x11_window_names | tr '\n' '|')"
     x11_fail "no window \"$name\" within $seconds s"
@@ -120,7 +123,7 @@ x11_wait_window() {
 }
 
 x11_wait_no_window() {
-  local name=$1 seconds=${2:-10}
+  local name=$1 seconds=${2:-$X11_PATIENCE}
   x11_poll "$seconds" x11_no_window "$name" || x11_fail "window \"$name\" still shown after $seconds s"
 }
 
@@ -139,8 +142,8 @@ x11_count_above() { [ "$(x11_game_window_count)" -gt "$1" ]; }
 
 # Makes window ID the active one, so that keys go to it.
 x11_activate() {
-  timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-  x11_poll 5 x11_is_active "$1" || x11_fail "window $1 does not become active"
+  timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  x11_poll "$X11_PATIENCE" x11_is_active "$1" || x11_fail "window $1 does not become active"
 }
 
 x11_is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
@@ -152,7 +155,7 @@ x11_menu() {
   x11_activate "$id"
   before=$(x11_game_window_count)
   xdotool key "$menu_key"
-  x11_poll 5 x11_count_above "$before" || x11_fail "no menu opened with $menu_key"
+  x11_poll "$X11_PATIENCE" x11_count_above "$before" || x11_fail "no menu opened with $menu_key"
   xdotool key "$item_key"
 }
 
@@ -172,8 +175,8 @@ x11_pixels_are() {
 # Waits until the pixels at the points "X,Y" given show EXPECTED (the
 # colours as x11_pixels prints them).
 x11_wait_pixels() {
-  local seconds=$1 expected=$2; shift 2
-  x11_poll "$seconds" x11_pixels_are "$expected" "$@" ||
+  local expected=$1; shift
+  x11_poll "$X11_PATIENCE" x11_pixels_are "$expected" "$@" ||
     x11_fail "pixels at $* show $(x11_pixels "$@"), not $expected"
 }
 
@@ -215,8 +218,8 @@ x11_empty_cells() {
 # FIELD_TOP and FIELD_PITCH (pixels from one cell to the next) for
 # x11_cell_x and x11_cell_y.
 x11_find_field() {
-  local width=$1 height=$2 colour=$3 seconds=${4:-10} box=""
-  local deadline=$((SECONDS + seconds))
+  local width=$1 height=$2 colour=$3 box=""
+  local deadline=$((SECONDS + X11_PATIENCE))
   while :; do
     box=$(x11_empty_cells "$colour")
     [ "$(echo "$box" | awk '{print $5}')" = "$((width * height))" ] && break
@@ -242,6 +245,12 @@ x11_cell() { echo "$(x11_cell_x "$1"),$(x11_cell_y "$2")"; }
 # Clicks BUTTON (1 left, 3 right) on the middle of cell X, Y.
 x11_click_cell() {
   xdotool mousemove "$(x11_cell_x "$2")" "$(x11_cell_y "$3")" click "$1"
+}
+
+# How the screen shows colour NUMBER (0 black, 1 white, 2 red, ... 7 cyan).
+x11_colour_hex() {
+  local hex=(000000 FFFFFF FF0000 0000FF FFFF00 00FF00 FF00FF 00FFFF)
+  echo "${hex[$1]}"
 }
 
 # The solution of PICTURE as the checker reads it: one line a row, one colour
