@@ -24,9 +24,11 @@ puzzle=parrot.ppm
 painted_rows=10                          # rows painted from the top
 ticked_rows=(0 1)                        # rows whose clue next to the field is ticked
 output="$root/docs/screenshot.png"
+X11_FAILURE_SHOT="${TMPDIR:-/tmp}/screenshot-failure.png"
 
 work="$(mktemp -d)"
 trap 'x11_stop; rm -rf "$work"' EXIT
+trap 'exit 129' HUP; trap 'exit 130' INT; trap 'exit 143' TERM
 status=0
 x11_start "$work/x11" || status=$?
 [ "$status" -eq 0 ] || x11_fail "no X server could be started"

@@ -11,6 +11,7 @@ source "$here/x11.sh"
 built="${GRIZZET_APP_DIR:?}"
 work="$(mktemp -d)"
 trap 'x11_stop; rm -rf "$work"' EXIT
+trap 'exit 129' HUP; trap 'exit 130' INT; trap 'exit 143' TERM
 
 status=0
 x11_start "$work/x11" || status=$?
