@@ -116,7 +116,7 @@ x11_no_window() { [ -z "$(x11_windows "$1")" ]; }
 x11_wait_window() {
   local name=$1 seconds=${2:-$X11_PATIENCE}
   x11_poll "$seconds" x11_has_window "$name" || {
-    x11_log "windows shown: $(x11_window_names | tr '\n' '|')"
+    x11_log "windows shown: $(x11_window_names | tr '\n' '|')" >&2
     x11_fail "no window \"$name\" within $seconds s"
   }
   x11_windows "$name" | head -n 1

@@ -20,7 +20,7 @@ private slots:
         QTest::addColumn<float>("y");
         // The chooser's pointer lines: left to right, right to left, at the
         // middle of swatches 0 to 4, which fall on half pixels.
-        QTest::newRow("left line, design height") << 360.0f << 1080.0f << 480.0f;
+        QTest::newRow("left line, where it is first placed") << 360.0f << 1080.0f << 480.0f;
         QTest::newRow("left line, swatch 0") << 360.0f << 1080.0f << 427.5f;
         QTest::newRow("left line, swatch 1") << 360.0f << 1080.0f << 802.5f;
         QTest::newRow("left line, swatch 2") << 360.0f << 1080.0f << 1177.5f;
