@@ -50,9 +50,6 @@ dialog=$(x11_wait_window "Open")
 x11_activate "$dialog"
 xdotool type --delay 10 "$puzzle"
 xdotool key Return
-# A colour picture first tells that its colours are reduced to eight.
-x11_wait_window "Bitmap too many colors" >/dev/null
-xdotool key Return
 x11_wait_window "${puzzle%.*} - Vindro Grizzet" >/dev/null
 x11_find_field "$width" "$height" "#$empty"
 x11_log "opened $puzzle"
