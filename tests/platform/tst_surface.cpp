@@ -136,14 +136,6 @@ private slots:
         QCOMPARE(seen.X, 36.0f);
         QCOMPARE(seen.Y, 15.0f);
     }
-
-    void openFilterInQtForm()
-    {
-        QCOMPARE(QtFilterOf(QStringLiteral("All Known Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Black And White Bitmaps "
-                                           "(*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*")),
-                 QStringLiteral("All Known Bitmaps (*.pbm *.ppm);;Black And White Bitmaps (*.pbm);;"
-                                "Color Bitmaps (*.ppm);;All Files (*)"));
-    }
 };
 
 QTEST_MAIN(TestSurface)
