@@ -1,5 +1,4 @@
 // The drawing surface: units, shapes on device pixels, text, pixels, mouse.
-#include "platform/Dialogs.h"
 #include "platform/Surface.h"
 
 #include <QMouseEvent>
