@@ -10,25 +10,6 @@ class TestSurface : public QObject {
     Q_OBJECT
 
 private slots:
-    void unitsAt96Dpi()
-    {
-        QCOMPARE(LogicalDpi(), 96.0);
-        QCOMPARE(PixelsPerUnit(ScaleUnit::Pixel), 1.0);
-        QCOMPARE(PixelsPerUnit(ScaleUnit::Point), 4.0 / 3.0);
-        QCOMPARE(PixelsPerUnit(ScaleUnit::Twip), 1.0 / 15.0);
-    }
-
-    void geometryInContainerUnits()
-    {
-        Surface surface;
-        surface.Move(1920, 600, ScaleUnit::Twip);
-        surface.Resize(735, 1455, ScaleUnit::Twip);
-        QCOMPARE(surface.geometry(), QRect(128, 40, 49, 97));
-        surface.SetScaleUnit(ScaleUnit::Point);
-        QCOMPARE(surface.ScaleWidth(), 36.75f);
-        QCOMPARE(surface.Left(ScaleUnit::Point), 96.0f);
-    }
-
     // Boxes cover both corners' pixels; a one-point strip is two pixels wide
     // where a one-pixel outline is one, so heavy grid lines stand out.
     void boxesCoverBothCorners()
