@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("left") << QPointF(-3, 2.5) << 0 << 2;
         QTest::newRow("above") << QPointF(4.5, -2) << 4 << 0;
         QTest::newRow("right and above") << QPointF(11, -0.2) << 9 << 0;
-        QTest::newRow("below right") << QPointF(20, 20) << 9 << 7;
+        QTest::newRow("just below and right") << QPointF(10.2, 8.2) << 9 << 7;
     }
 
     void dragPastEdges()
