@@ -6,6 +6,7 @@
 //        SERIES runs that one only (load-50x50, paint-move, ..., solver), for a profiler
 //        bench_game --dump DIR  writes the images of a fixed session as PNG
 //        files instead, to show that a faster build still draws the same pixels.
+#include "GameDriver.h"
 #include "SolverTiming.h"
 #include "Stats.h"
 
@@ -16,23 +17,15 @@
 #include "solution/Form2.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QHash>
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,142 +34,6 @@ using namespace grizzet;
 using namespace grizzet::bench;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
-
-// Counts paint events per widget, for the whole application, and keeps the
-// area of each widget's last one.
-class PaintWatch final : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            ++paints_[watched];
-            areas_[watched] = static_cast<QPaintEvent*>(event)->rect();
-        }
-        return false;
-    }
-    int Paints(const QObject* widget) const { return paints_.value(widget); }
-    QRect LastArea(const QObject* widget) const { return areas_.value(widget); }
-
-private:
-    QHash<const QObject*, int> paints_;
-    QHash<const QObject*, QRect> areas_;
-};
-
-PaintWatch* watch = nullptr;
-bool timedOut = false;
-
-// Runs the event loop until every widget has painted since its count was taken.
-void UntilPainted(const std::vector<std::pair<const QWidget*, int>>& before)
-{
-    QElapsedTimer limit;
-    limit.start();
-    for (;;) {
-        bool all = true;
-        for (const auto& [widget, count] : before)
-            all = all && watch->Paints(widget) > count;
-        if (all)
-            return;
-        if (limit.elapsed() > 5000) {
-            timedOut = true;
-            return;
-        }
-        QCoreApplication::processEvents();
-    }
-}
-
-std::vector<std::pair<const QWidget*, int>> Counts(std::initializer_list<const QWidget*> widgets)
-{
-    std::vector<std::pair<const QWidget*, int>> counts;
-    for (const QWidget* widget : widgets)
-        counts.emplace_back(widget, watch->Paints(widget));
-    return counts;
-}
-
-// Lets every pending event and repaint happen, outside the timing.
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
-
-// Times an action together with the repaint of the given widgets.
-double TimeUntilPainted(const std::function<void()>& action, std::initializer_list<const QWidget*> widgets)
-{
-    const auto counts = Counts(widgets);
-    const auto start = Clock::now();
-    action();
-    UntilPainted(counts);
-    return MsSince(start);
-}
-
-// A picture in all eight colours: even rows of touching colours (50 clues
-// each), odd rows mostly background, so the columns get many clues too.
-std::string WriteStripes(const QString& folder)
-{
-    constexpr std::uint8_t Coloured[] = {Black, Red, Blue, Yellow, Green, Magenta, Cyan};
-    std::string bytes = "P6\n50 50\n1\n";  // a greater maximum would ask for a message
-    for (int y = 0; y < MaxSide; ++y) {
-        for (int x = 0; x < MaxSide; ++x) {
-            std::uint8_t colour = White;
-            if (y % 2 == 0)
-                colour = Coloured[(x + y / 2) % 7];
-            else if (x % 4 == 0)
-                colour = Coloured[(x + y) % 7];
-            const std::uint32_t rgb = DisplayColour[colour];
-            for (const int shift : {16, 8, 0})
-                bytes += static_cast<char>((rgb >> shift) & 1);
-        }
-    }
-    const std::string path = QDir(folder).filePath(QStringLiteral("stripes.ppm")).toStdString();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
-QPoint Pixel(double xPoints, double yPoints)
-{
-    const double ppp = PixelsPerUnit(ScaleUnit::Point);
-    return {static_cast<int>(std::nearbyint(xPoints * ppp)), static_cast<int>(std::nearbyint(yPoints * ppp))};
-}
-
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-QPoint CellMiddle(const PuzzleState& state, int x, int y)
-{
-    return Pixel((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
-}
-
-// The middle of a row's or a column's clue box, on the board.
-QPoint RowClue(const Form1& form, int row, int clue)
-{
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
-    return Pixel(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
-}
-
-QPoint ColumnClue(const Form1& form, int column, int clue)
-{
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
-    return Pixel(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
-}
-
-void Press(QWidget* widget, QPoint pos)
-{
-    SendMouse(widget, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-}
-
-void Release(QWidget* widget, QPoint pos)
-{
-    SendMouse(widget, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-}
 
 long StatusKb(const char* field)
 {
@@ -219,56 +76,6 @@ void PrintFigures(const std::vector<Figure>& figures)
     }
 }
 
-// A fixed session: load, a few painted cells and ticked clues, error marks,
-// the solution window, a reset; the board, field and solution images after each step.
-int Dump(const std::string& stripes, const std::string& programFolder, const QString& out)
-{
-    QDir().mkpath(out);
-    PuzzleState state;
-    Form1 form(state, programFolder);
-    form.showMaximized();
-    Settle();
-    int step = 0;
-    const auto save = [&](const char* what) {
-        Settle();
-        const QString prefix = QStringLiteral("%1/%2-%3").arg(out).arg(++step, 2, 10, QLatin1Char('0')).arg(what);
-        form.Picture1->Image().save(prefix + QStringLiteral("-board.png"));
-        form.HetVeld->Image().save(prefix + QStringLiteral("-field.png"));
-        if (form.form2 != nullptr)
-            form.form2->Picture1->Image().save(prefix + QStringLiteral("-solution.png"));
-    };
-    form.LoadPuzzle(stripes);
-    save("load");
-    for (int x = 0; x < MaxSide; x += 3) {
-        const int y = (x * 7) % MaxSide;
-        Press(form.HetVeld, CellMiddle(state, x, y));
-        Release(form.HetVeld, CellMiddle(state, x, y));
-    }
-    for (int i = 0; i < 10; ++i) {
-        Press(form.Picture1, RowClue(form, 2 * i, i));
-        Press(form.Picture1, ColumnClue(form, 4 * i, 0));
-    }
-    Press(form.Picture1, RowClue(form, 0, 0));  // ticked twice: plain again
-    save("painted");
-    form.cmdErrors_Click();
-    save("errors");
-    form.cmdOplossing_Click();
-    save("solution");
-    form.cmdClear_Click();
-    save("reset");
-    // The bundled puzzles, for clue fonts and cells of other sizes.
-    const QDir puzzles(QStringLiteral(GRIZZET_PUZZLE_DIR));
-    for (const QString& name : puzzles.entryList({QStringLiteral("*.pbm"), QStringLiteral("*.ppm")}, QDir::Files,
-                                                 QDir::Name)) {
-        form.LoadPuzzle(puzzles.filePath(name).toStdString());
-        for (int i = 0; i < std::min(state.PuzzleWidth, state.PuzzleHeight); ++i)
-            Press(form.HetVeld, CellMiddle(state, i, i));
-        form.cmdErrors_Click();
-        save(qPrintable(name));
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -289,9 +96,7 @@ int main(int argc, char* argv[])
     const std::string loadBefore = FirstLine("/proc/loadavg");
 
     QApplication app(argc, argv);
-    PaintWatch paintWatch;
-    watch = &paintWatch;
-    app.installEventFilter(&paintWatch);
+    WatchPaints(app);
 
     // A program folder of its own with the artwork, so nothing of the build's changes.
     QTemporaryDir folder;
@@ -303,7 +108,7 @@ int main(int argc, char* argv[])
     MsgBoxHook = [&boxes](const MsgBoxCall& call) { boxes.push_back(call); };
 
     if (argc > 2 && std::strcmp(argv[1], "--dump") == 0)
-        return Dump(stripes, programFolder, QString::fromLocal8Bit(argv[2]));
+        return DumpImages(stripes, programFolder, QString::fromLocal8Bit(argv[2]));
 
     std::vector<Figure> figures;
     std::vector<double> ms;
@@ -377,12 +182,10 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs * 5; ++run) {
             const QPoint at = CellMiddle(state, run % MaxSide, (run / MaxSide) % MaxSide);
-            ms.push_back(TimeUntilPainted(
-                [&] { SendMouse(form->HetVeld, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); },
-                {form->HetVeld}));
+            ms.push_back(TimeUntilPainted([&] { Drag(form->HetVeld, at); }, {form->HetVeld}));
         }
         figures.push_back({"paint-move", "one painting mouse move", StatsOf(ms), 0.1});
-        moveArea = watch->LastArea(form->HetVeld);
+        moveArea = LastPaintedArea(form->HetVeld);
     }
 
     // A drag along a row: the press on its first cell, then a move into each next cell.
@@ -397,8 +200,7 @@ int main(int argc, char* argv[])
                 if (x == 0)
                     Press(form->HetVeld, CellMiddle(state, x, y));
                 else
-                    SendMouse(form->HetVeld, QEvent::MouseMove, CellMiddle(state, x, y), Qt::NoButton,
-                              Qt::LeftButton);
+                    Drag(form->HetVeld, CellMiddle(state, x, y));
                 UntilPainted(counts);
             }
             ms.push_back(MsSince(start));
@@ -418,7 +220,7 @@ int main(int argc, char* argv[])
             Release(form->Picture1, at);
         }
         figures.push_back({"clue-tick", "one clue tick", StatsOf(ms), 1});
-        tickArea = watch->LastArea(form->Picture1);
+        tickArea = LastPaintedArea(form->Picture1);
     }
 
     // Reset with ten row clues and ten column clues ticked.
@@ -504,7 +306,7 @@ int main(int argc, char* argv[])
         std::printf("repainted: %dx%d px of the field by a move, %dx%d px of the board by a tick (board %dx%d px)\n",
                     moveArea.width(), moveArea.height(), tickArea.width(), tickArea.height(), form->Picture1->width(),
                     form->Picture1->height());
-    if (timedOut)
+    if (RepaintTimedOut())
         std::printf("warning: a repaint did not come within 5 s; its figure is too high\n");
 
     std::printf("{\"bench\":\"game\",\"runs\":%d,\"cpu\":\"%s\",\"cores\":%d,\"figures\":[", runs, cpu.c_str(),
@@ -521,5 +323,5 @@ int main(int argc, char* argv[])
 
     MsgBoxHook = nullptr;
     form.reset();
-    return timedOut ? 1 : 0;
+    return RepaintTimedOut() ? 1 : 0;
 }
