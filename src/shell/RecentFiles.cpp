@@ -4,6 +4,7 @@
 
 #include "platform/Files.h"
 #include "shell/Form1.h"
+#include "shell/SettingsFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,10 +16,6 @@
 namespace grizzet {
 
 namespace {
-
-// One length byte per entry in "recent.ini": longer paths cannot be stored.
-constexpr std::size_t MaxStoredPath = 255;
-constexpr std::size_t RecentFileMax = RecentCount * (1 + MaxStoredPath);
 
 std::string RecentIni(const Form1& form) { return form.state.AppFolder + "recent.ini"; }
 
@@ -52,16 +49,6 @@ QString DisplayName(const std::string& entry)
     return dot < 0 ? name : name.left(dot);
 }
 
-std::string RecentFileBytes(const std::array<std::string, RecentCount>& entries)
-{
-    std::string bytes;
-    for (const std::string& entry : entries) {
-        bytes += static_cast<char>(static_cast<unsigned char>(entry.size()));
-        bytes += entry;
-    }
-    return bytes;
-}
-
 }  // namespace
 
 void ReadRecent(Form1& form)
@@ -69,17 +56,7 @@ void ReadRecent(Form1& form)
     const std::optional<std::string> bytes = ReadSmallFile(RecentIni(form), RecentFileMax);
     if (!bytes)
         return;
-    // A file that ends early leaves the entries it no longer holds empty.
-    std::size_t at = 0;
-    for (std::string& entry : form.state.RecentFiles) {
-        if (at >= bytes->size())
-            break;
-        const std::size_t length = static_cast<unsigned char>((*bytes)[at++]);
-        if (at + length > bytes->size())
-            break;
-        entry = bytes->substr(at, length);
-        at += length;
-    }
+    form.state.RecentFiles = RecentEntriesOf(*bytes);
 }
 
 void RefreshRecent(Form1& form)
@@ -95,7 +72,7 @@ void RefreshRecent(Form1& form)
 
     // Rewritten every time; where the folder cannot be written the list
     // simply lives on in memory for this run.
-    ReplaceFile(RecentIni(form), RecentFileBytes(entries));
+    ReplaceFile(RecentIni(form), RecentIniOf(entries));
 }
 
 void AddRecent(Form1& form, const std::string& path)

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "play/Chooser.h"
 #include "shell/RecentFiles.h"
+#include "shell/SettingsFiles.h"
 #include "solution/Form2.h"
 
 #include <QByteArray>
@@ -49,17 +50,6 @@ void ShowPicture(QLabel& mouse, const std::string& path)
         mouse.setPixmap(picture);
 }
 
-// The stored language; an empty file or a value that names no language
-// starts the game in English.
-std::uint8_t StoredLanguage(const std::string& path)
-{
-    const std::optional<std::string> bytes = ReadSmallFile(path, 1);
-    if (!bytes || bytes->empty())
-        return English;
-    const auto value = static_cast<std::uint8_t>((*bytes)[0]);
-    return value <= Italian ? value : static_cast<std::uint8_t>(English);
-}
-
 // Writes the language as the first byte, keeping what follows it. A
 // "lang.ini" that exists but cannot be read whole is left alone rather than
 // replaced by a shorter file, and an unwritable folder skips the write.
@@ -78,10 +68,7 @@ void StoreLanguage(const std::string& path, std::uint8_t language)
             return;
         bytes = *old;
     }
-    if (bytes.empty())
-        bytes.resize(1);
-    bytes[0] = static_cast<char>(language);
-    ReplaceFile(path, bytes);
+    ReplaceFile(path, LangIniOf(bytes, language));
 }
 
 }  // namespace
@@ -94,7 +81,7 @@ void Form1::Form_Load()
     state.AppFolder = folder;
     // The Open dialog's initial folder is AppFolder + "Puzzles", formed when it opens.
 
-    switch (StoredLanguage(LangIni(*this))) {
+    switch (LanguageOf(ReadSmallFile(LangIni(*this), 1))) {
     case Dutch: MMnederlands_Click(); break;
     case Italian: MMitaliano_Click(); break;
     default: MMenglish_Click(); break;
