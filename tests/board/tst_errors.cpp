@@ -86,11 +86,13 @@ private slots:
     }
 
     // White where the picture is black is wrong, white on the background is
-    // not, nothing put is never wrong.
-    void whatIsWrong()
+    // not, nothing put is never wrong. Every cell's edges turn darker;
+    // painting a marked cell again removes its mark and draws its edges in
+    // the usual grey, the other marks stay.
+    void marksAndEdges()
     {
         Game game;
-        game.Load({"kk.", "...", "r.r"});
+        game.Load({"kk.....", ".......", "r.r...."});
         SetCell(*game.form, 0, 0, 2);  // white on black: wrong
         SetCell(*game.form, 2, 0, 2);  // white on white: right
         SetCell(*game.form, 0, 2, 1);  // black on red: wrong
@@ -99,36 +101,20 @@ private slots:
         game.form->cmdErrors->click();
         QVERIFY(game.boxes.empty());
         const QList<QPoint> wrong{{0, 0}, {0, 2}, {1, 1}};
-        for (int x = 0; x < 3; ++x)
+        for (int x = 0; x < 7; ++x)
             for (int y = 0; y < 3; ++y)
                 QVERIFY2(Marked(game, x, y) == wrong.contains({x, y}), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-        QCOMPARE(int(game.state.PlayerGrid(0, 0)), 2);
-    }
-
-    // Every cell's edges turn darker; painting a cell again removes its mark
-    // and draws its edges in the usual grey, the other marks stay.
-    void edgesAndRepaint()
-    {
-        Game game;
-        game.LoadDiagonal(7, 7);
-        const int c = game.state.CellSize;
-        SetCell(*game.form, 1, 0, 1);
-        SetCell(*game.form, 2, 0, 1);
-        game.form->cmdErrors->click();
         const Surface& field = *game.form->HetVeld;
-        for (int x = 0; x < 7; ++x) {
-            const QPoint edge = PixelOf((x + 0.5) * c, 4 * c);
-            QCOMPARE(field.GetPixel(edge.x(), edge.y()), EdgeDark);
-        }
-        const QPoint heavy = PixelOf(5 * c, 3.5 * c);
-        QCOMPARE(field.GetPixel(heavy.x() + 1, heavy.y()), EdgeDark);
+        const int c = game.state.CellSize;
+        for (int x = 0; x < 7; ++x)
+            QCOMPARE(field.GetPixel(PixelOf((x + 0.5) * c, 2 * c).x(), PixelOf(0, 2 * c).y()), EdgeDark);
+        QCOMPARE(field.GetPixel(PixelOf(5 * c, 0).x() + 1, PixelOf(0, 1.5 * c).y()), EdgeDark);
 
-        SetCell(*game.form, 1, 0, 2);
-        QVERIFY(!Marked(game, 1, 0));
-        QCOMPARE(game.CellMiddle(1, 0), WhiteRgb);
-        QVERIFY(Marked(game, 2, 0));
-        const QPoint bottom = PixelOf(1.5 * c, c);
-        QCOMPARE(field.GetPixel(bottom.x(), bottom.y()), GridGrey);
+        SetCell(*game.form, 0, 0, 1);
+        QVERIFY(!Marked(game, 0, 0));
+        QCOMPARE(game.CellMiddle(0, 0), Rgb(0, 0, 0));
+        QCOMPARE(field.GetPixel(PixelOf(0.5 * c, 0).x(), PixelOf(0, c).y()), GridGrey);
+        QVERIFY(Marked(game, 0, 2) && Marked(game, 1, 1));
     }
 };
 

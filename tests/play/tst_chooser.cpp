@@ -45,24 +45,26 @@ private slots:
         CheckDefaultChoice(game);
     }
 
-    // The background picture shows in swatch 0, and an empty cell takes its colour.
-    void backgroundPicture()
+    // A picture beside the program shows in swatch 0, and an empty cell takes
+    // its colour; a file that does not decode is no picture at all.
+    void backgroundPicture_data()
     {
-        Game game(900, 700, qEnvironmentVariable("GRIZZET_SOURCE_DIR") + "/assets/hamworst.png");
-        QCOMPARE(ChooserPixel(game, 1, 1), Rgb(232, 232, 232));
-        QCOMPARE(ChooserPixel(game, 1, Side + 1), Rgb(0, 0, 0));
-        game.LoadDiagonal(3, 3);
-        QCOMPARE(game.CellMiddle(1, 2), Rgb(232, 232, 232));
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QRgb>("empty");
+        QTest::newRow("picture") << qEnvironmentVariable("GRIZZET_SOURCE_DIR") + "/assets/hamworst.png"
+                                 << Rgb(232, 232, 232);
+        QTest::newRow("this source file, no picture") << QFINDTESTDATA("tst_chooser.cpp") << WhiteRgb;
     }
 
-    // A file that does not decode is no picture at all.
-    void undecodablePictureIsAbsent()
+    void backgroundPicture()
     {
-        QTemporaryDir scratch;
-        WriteFile(scratch.filePath("garbage"), "GIF89a this is not a picture");
-        Game game(900, 700, scratch.filePath("garbage"));
-        QCOMPARE(ChooserPixel(game, 1, 1), WhiteRgb);
-        QCOMPARE(ChooserPixel(game, 1, 3 * Side + 1), Rgb(255, 0, 0));
+        QFETCH(QString, picture);
+        QFETCH(QRgb, empty);
+        Game game(900, 700, picture);
+        QCOMPARE(ChooserPixel(game, 1, 1), empty);
+        QCOMPARE(ChooserPixel(game, 1, Side + 1), Rgb(0, 0, 0));
+        game.LoadDiagonal(3, 3);
+        QCOMPARE(game.CellMiddle(1, 2), empty);
     }
 
     // Any press in a swatch's row picks it, whatever its X; the line goes to
