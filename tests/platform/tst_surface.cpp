@@ -10,27 +10,6 @@ class TestSurface : public QObject {
     Q_OBJECT
 
 private slots:
-    // Boxes cover both corners' pixels; a one-point strip is two pixels wide
-    // where a one-pixel outline is one, so heavy grid lines stand out.
-    void boxesCoverBothCorners()
-    {
-        Surface surface;
-        surface.resize(40, 40);
-        surface.SetScaleUnit(ScaleUnit::Point);
-        surface.SetBackColor(qRgb(64, 64, 64));
-        surface.Cls();
-        surface.FillBox(0, 0, 12, 12, qRgb(255, 0, 0));
-        surface.DrawBox(0, 0, 12, 12, qRgb(32, 32, 32));
-        surface.FillBox(0, 0, 1, 12, qRgb(0, 0, 255));
-        const QImage& image = surface.Image();
-        QCOMPARE(image.pixel(1, 8) & 0xFFFFFF, 0x0000FFu);
-        QCOMPARE(image.pixel(2, 8) & 0xFFFFFF, 0xFF0000u);
-        QCOMPARE(image.pixel(15, 8) & 0xFFFFFF, 0xFF0000u);
-        QCOMPARE(image.pixel(16, 8) & 0xFFFFFF, 0x202020u);
-        QCOMPARE(image.pixel(8, 16) & 0xFFFFFF, 0x202020u);
-        QCOMPARE(image.pixel(17, 8) & 0xFFFFFF, 0x404040u);
-    }
-
     // The font's point size and the image's resolution agree: what is measured
     // is what is drawn.
     void textWidthMatchesDrawing()

@@ -1,6 +1,5 @@
 // Ticking clues off on the board: a press turns a clue box's white grey, a
 // second press white again; the board's own pointer shows over clues.
-#include "play/ClueTicks.h"
 #include "support/Game.h"
 
 #include <QtTest>
@@ -122,43 +121,6 @@ private slots:
         for (double x = -1; x > -3; x -= 0.5)
             MoveWithButtons(board, BoardPixel(game, {x, 0.5}), Qt::LeftButton);
         QCOMPARE(board->Image(), ticked);
-    }
-
-    // The hit test on exact boundaries, with cells of 10 points and the field
-    // at (30, 20), 60 by 40 points.
-    void hitTest_data()
-    {
-        QTest::addColumn<float>("x");
-        QTest::addColumn<float>("y");
-        QTest::addColumn<int>("area");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("clue");
-        const int none = int(ClueHit::Area::None), row = int(ClueHit::Area::Row), col = int(ClueHit::Area::Column);
-        QTest::newRow("row 0, next to the field") << 29.9f << 20.0f << row << 0 << 2;
-        QTest::newRow("29.5 rounds to 30: row 1, no clues") << 25.0f << 29.5f << none << 0 << 0;
-        QTest::newRow("at the field's bottom") << 25.0f << 60.0f << none << 0 << 0;
-        QTest::newRow("column 5") << 89.0f << 15.0f << col << 5 << 1;
-    }
-
-    void hitTest()
-    {
-        QFETCH(float, x);
-        QFETCH(float, y);
-        QFETCH(int, area);
-        QFETCH(int, line);
-        QFETCH(int, clue);
-        PuzzleState state;
-        state.CellSize = 10;
-        state.PuzzleWidth = 6;
-        state.PuzzleHeight = 4;
-        state.RowClueCount = {3, 0, 2, 1};
-        state.ColClueCount = {3, 1, 2, 1, 1, 2};
-        const ClueHit hit = HitClue(state, {30, 20, 60, 40}, x, y);
-        QCOMPARE(int(hit.area), area);
-        if (hit.area != ClueHit::Area::None) {
-            QCOMPARE(hit.line, line);
-            QCOMPARE(hit.clue, clue);
-        }
     }
 };
 

@@ -67,7 +67,8 @@ private slots:
     }
 
     // One cell of each kind, the coloured and the background ones apart: right,
-    // wrong, unpainted. Every cell keeps its colour around any dot.
+    // wrong, unpainted. Every cell keeps its colour around any dot, inside its
+    // edges in RGB(32,32,32).
     void marks()
     {
         QFETCH(bool, errors);
@@ -102,32 +103,8 @@ private slots:
             QVERIFY2(CentreOf(game, x, 0) == core, where);
             QVERIFY2((CountOf(image, inside, {TickGrey}) > 0) == marked, where);
             QVERIFY2((image.pixel(inside.topLeft()) & 0xFFFFFF) == fill, where);
+            QVERIFY2((image.pixel(CellRect(x, 0, 16).topLeft()) & 0xFFFFFF) == EdgeDark, where);
         }
-    }
-
-    // Outlines in the dark edge colour, a heavy edge left of columns 0 and 5 and
-    // above rows 0 and 5 only, then the picture's backdrop beyond the last cells.
-    void gridLines()
-    {
-        Game game;
-        game.LoadDiagonal(7, 7);
-        QVERIFY(game.LayoutWithCellSize(12));
-        game.Solution().chkFouten->setChecked(false);
-        game.Solution().chkOntbreken->setChecked(false);
-        game.OpenSolution();
-        const Surface& picture = *game.Solution().Picture1;
-        const int mid = PixelOf(0, 2.5 * 12).y();
-        for (int column : {0, 1, 4, 5, 6}) {
-            const int left = PixelOf(column * 12, 0).x();
-            QCOMPARE(picture.GetPixel(left, mid), EdgeDark);
-            QCOMPARE(picture.GetPixel(left + 1, mid), column % 5 == 0 ? EdgeDark : WhiteRgb);
-            QCOMPARE(picture.GetPixel(mid, left + 1), column % 5 == 0 ? EdgeDark : WhiteRgb);
-        }
-        const int end = PixelOf(7 * 12, 0).x();
-        QCOMPARE(picture.GetPixel(end, mid), EdgeDark);
-        QCOMPARE(picture.GetPixel(mid, end), EdgeDark);
-        QCOMPARE(picture.GetPixel(picture.width() - 1, mid), GridGrey);
-        QCOMPARE(picture.GetPixel(mid, picture.height() - 1), GridGrey);
     }
 
     // Painting while the window is open changes nothing in it until a check box

@@ -1,5 +1,5 @@
-// Clues and colour sets written as text for the solver's tests; pictures as
-// in support/Art.h.
+// Clues of pictures written as text (support/Art.h) for the solver's tests,
+// and every line of a palette for brute-force checks.
 #pragma once
 
 #include "solver/Solver.h"
@@ -11,22 +11,77 @@
 namespace grizzet::test {
 
 // The runs of a line of colour numbers.
-LineClues RunsOfLine(const std::vector<int>& colours);
-// Runs written as "2k 1r 3k"; an empty text is a line without runs.
-LineClues RunsOfText(const QString& text);
-PuzzleClues CluesOfGrid(const Grid& grid, int width, int height);
-PuzzleClues CluesOfArt(const QStringList& rows);
+inline LineClues RunsOfLine(const std::vector<int>& colours)
+{
+    LineClues line;
+    const int length = static_cast<int>(colours.size());
+    for (int i = 0, end = 0; i < length; i = end) {
+        for (end = i + 1; end < length && colours[end] == colours[i];)
+            ++end;
+        if (colours[i] != White)
+            line.runs[line.count++] = Run{static_cast<std::uint8_t>(colours[i]), static_cast<std::uint8_t>(end - i)};
+    }
+    return line;
+}
 
-bool SameRuns(const LineClues& a, const LineClues& b);
+inline PuzzleClues CluesOfGrid(const Grid& grid, int width, int height)
+{
+    PuzzleClues clues;
+    clues.width = width;
+    clues.height = height;
+    for (int y = 0; y < height; ++y) {
+        std::vector<int> row;
+        for (int x = 0; x < width; ++x)
+            row.push_back(grid(x, y));
+        clues.rows[y] = RunsOfLine(row);
+    }
+    for (int x = 0; x < width; ++x) {
+        std::vector<int> column;
+        for (int y = 0; y < height; ++y)
+            column.push_back(grid(x, y));
+        clues.cols[x] = RunsOfLine(column);
+    }
+    return clues;
+}
+
+inline PuzzleClues CluesOfArt(const QStringList& rows)
+{
+    return CluesOfGrid(GridOf(rows), static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+}
+
+inline bool SameRuns(const LineClues& a, const LineClues& b)
+{
+    for (int k = 0; k < a.count; ++k)
+        if (a.runs[k].colour != b.runs[k].colour || a.runs[k].length != b.runs[k].length)
+            return false;
+    return a.count == b.count;
+}
+
 // Does the picture give exactly these clues?
-bool Fits(const PuzzleClues& clues, const Grid& grid);
-
-// A colour set as letters in colour-number order ("k." = black or white),
-// and back; "?" is every colour, "-" none.
-QString TextOfSet(ColourSet set);
-ColourSet SetOfText(const QString& text);
+inline bool Fits(const PuzzleClues& clues, const Grid& grid)
+{
+    const PuzzleClues own = CluesOfGrid(grid, clues.width, clues.height);
+    for (int y = 0; y < clues.height; ++y)
+        if (!SameRuns(clues.rows[y], own.rows[y]))
+            return false;
+    for (int x = 0; x < clues.width; ++x)
+        if (!SameRuns(clues.cols[x], own.cols[x]))
+            return false;
+    return true;
+}
 
 // Every line of the length whose cells take the palette's colours (letters).
-void ForEachLine(const QString& palette, int length, const std::function<void(const std::vector<int>&)>& visit);
+inline void ForEachLine(const QString& palette, int length, const std::function<void(const std::vector<int>&)>& visit)
+{
+    std::vector<int> line(static_cast<std::size_t>(length));
+    int combinations = 1;
+    for (int i = 0; i < length; ++i)
+        combinations *= static_cast<int>(palette.size());
+    for (int code = 0; code < combinations; ++code) {
+        for (int i = 0, rest = code; i < length; ++i, rest /= static_cast<int>(palette.size()))
+            line[i] = ColourOf(palette[rest % palette.size()]);
+        visit(line);
+    }
+}
 
 }  // namespace grizzet::test

@@ -9,6 +9,36 @@ using namespace grizzet::test;
 
 namespace {
 
+// Runs written as "2k 1r 3k"; an empty text is a line without runs.
+LineClues RunsOfText(const QString& text)
+{
+    LineClues line;
+    for (const QString& token : text.split(' ', Qt::SkipEmptyParts))
+        line.runs[line.count++] =
+            Run{static_cast<std::uint8_t>(ColourOf(token.back())), static_cast<std::uint8_t>(token.chopped(1).toInt())};
+    return line;
+}
+
+// A colour set as letters in colour-number order ("k." = black or white),
+// and back; "?" is every colour, "-" none.
+QString TextOfSet(ColourSet set)
+{
+    QString text;
+    for (int c = 0; c < ColourCount; ++c)
+        if ((set >> c) & 1)
+            text += QStringLiteral("k.rbygmc")[c];
+    return text;
+}
+
+ColourSet SetOfText(const QString& text)
+{
+    ColourSet set = text == "?" ? AllColours : 0;
+    for (QChar letter : text)
+        if (letter != '-' && letter != '?')
+            set = static_cast<ColourSet>(set | OneColour(ColourOf(letter)));
+    return set;
+}
+
 // Cells written as space-separated sets, "?" for every colour; a length
 // alone means that many open cells.
 std::vector<ColourSet> CellsOf(const QString& text)
