@@ -1,14 +1,12 @@
 // The file operations: what counts as a puzzle file, reading without ever
-// blocking, replacing a settings file without damage, the program folder.
+// blocking, replacing a settings file without damage.
 #include "platform/Files.h"
 #include "support/Art.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
@@ -125,19 +123,6 @@ private slots:
         QVERIFY(QFileInfo(In("folder.pbm")).isDir());
         QCOMPARE(ReadSmallFile(Local("folder.pbm/inside")), std::optional<std::string>("kept"));
         QCOMPARE(entries(), before);
-    }
-
-    void programFolder()
-    {
-        const std::string expected = std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
-        // Before the application object exists, and with it.
-        QVERIFY(QCoreApplication::instance() == nullptr);
-        QCOMPARE(ProgramFolder(), expected);
-        int argc = 1;
-        char name[] = "tst_files";
-        char* argv[] = {name, nullptr};
-        QCoreApplication app(argc, argv);
-        QCOMPARE(ProgramFolder(), expected);
     }
 
 private:
