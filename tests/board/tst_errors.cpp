@@ -64,7 +64,7 @@ private slots:
         QTest::addColumn<int>("cellSize");
         QTest::addColumn<int>("dot");
         QTest::newRow("9: 4.5 rounds to 4, raised to 5") << 9 << 5;
-        QTest::newRow("11: 5.5 rounds to 6") << 11 << 6;
+        QTest::newRow("13: 6.5 rounds to even 6") << 13 << 6;
         QTest::newRow("14") << 14 << 7;
     }
 

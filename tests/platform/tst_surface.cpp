@@ -1,4 +1,4 @@
-// The drawing surface: units, shapes on device pixels, text, pixels, mouse.
+// The drawing surface: text measured as drawn, the image kept, mouse arguments.
 #include "platform/Surface.h"
 
 #include <QMouseEvent>
@@ -38,19 +38,6 @@ private slots:
         QVERIFY(inked.top() > 13 && inked.top() < 24);
         QVERIFY(inked.right() < 40 + width * 4 / 3);
         QVERIFY(inked.height() > 18 && inked.height() < 26);
-    }
-
-    void pixelsReadAndWritten()
-    {
-        Surface surface;
-        surface.resize(30, 30);
-        surface.SetScaleUnit(ScaleUnit::Point);
-        surface.Cls();
-        surface.SetPixel(4, 4, qRgb(128, 128, 128));
-        QCOMPARE(surface.GetPixel(4, 4), qRgb(128, 128, 128) & 0xFFFFFF);
-        QCOMPARE(surface.Point(3, 3), qRgb(128, 128, 128) & 0xFFFFFF);
-        QCOMPARE(surface.GetPixel(-1, 4), 0xFFFFFFFFu);
-        surface.SetPixel(400, 4, qRgb(0, 0, 0));  // outside: ignored
     }
 
     void imageKeepsWhatWasDrawnWhenShrunk()

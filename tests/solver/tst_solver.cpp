@@ -101,7 +101,6 @@ private slots:
         QTest::addColumn<QStringList>("colsArt");
         QTest::addColumn<bool>("byLines");
         QTest::newRow("row red where the column is blue") << QStringList{"r"} << QStringList{"b"} << true;
-        QTest::newRow("more black in rows than in columns") << QStringList{"kk", "k."} << QStringList{"k.", "k."} << true;
         QTest::newRow("only search sees it") << QStringList{"..kk", ".k.k", "k.k.", "..k."}
                                              << QStringList{"..kk", "k.kk", ".k..", ".k.."} << false;
     }
