@@ -135,6 +135,7 @@ void tst_HostileSettings::settingsNamesNoFile_data()
     QTest::newRow("lang.ini a dangling link") << "lang.ini" << "dangling";
     QTest::newRow("recent.ini a dangling link") << "recent.ini" << "dangling";
     QTest::newRow("mouse1.dat a FIFO") << "mouse1.dat" << "fifo";
+    QTest::newRow("hamworst.dat a FIFO") << "hamworst.dat" << "fifo";
     QTest::newRow("hamworst.dat a link to a device") << "hamworst.dat" << "link to device";
 }
 
