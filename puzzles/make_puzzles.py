@@ -3,8 +3,9 @@
 
 One letter a pixel: "." white (the background), "k" black, "r" red, "b" blue,
 "y" yellow, "g" green, "m" magenta, "c" cyan. Each picture names its file
-format: "P1" and "P4" (black and white) or "P3" and "P6" (colour); a few P3
-pictures use the maximum sample value 1 instead of 255.
+format: "P1" and "P4" (black and white) or "P3" and "P6" (colour). Colour
+pictures use the maximum sample value 1: with a larger one the game warns, on
+every opening, that the picture's colours will be compressed.
 
 Run it from anywhere: the files land beside this script. Every picture must
 solve by line logic alone; `grizzet-check --solve` tells whether it does.
@@ -28,7 +29,7 @@ COLOURS = {
 PICTURES = []
 
 
-def picture(name, fmt, art, maxval=255):
+def picture(name, fmt, art, maxval=1):
     PICTURES.append((name, fmt, maxval, art))
 
 

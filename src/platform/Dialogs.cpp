@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace grizzet {
 
@@ -47,10 +49,29 @@ QString QtFilterOf(const QString& pairs)
     return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// Qt's file dialog keeps its history, last folder and view in the user's Qt
+// settings. The game keeps nothing between runs but its two files beside it,
+// so those settings go to a folder that lasts only as long as the program.
+void KeepDialogSettingsForThisRun()
+{
+    static QTemporaryDir scratch;
+    static bool moved = false;
+    if (moved || !scratch.isValid())
+        return;
+    moved = true;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+}
+
+}  // namespace
+
 QString ShowOpen(QWidget* parent, const QString& initialFolder, const QString& filter)
 {
     if (OpenDialogHook)
         return OpenDialogHook({initialFolder, filter});
+    KeepDialogSettingsForThisRun();
     QFileDialog dialog(parent, QString(), initialFolder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -33,9 +33,12 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    // The ends on the pixels the geometry was rounded to: an end half a pixel
+    // above the widget's top would put a flat line outside it, unseen.
     const double ppt = PixelsPerUnit(ScaleUnit::Twip);
-    const QPointF origin = pos();
-    painter.drawLine(QPointF(x1_ * ppt, y1_ * ppt) - origin, QPointF(x2_ * ppt, y2_ * ppt) - origin);
+    const auto pixel = [ppt](float twips) { return static_cast<int>(std::nearbyint(twips * ppt)); };
+    const QPoint origin = pos();
+    painter.drawLine(QPoint(pixel(x1_), pixel(y1_)) - origin, QPoint(pixel(x2_), pixel(y2_)) - origin);
 }
 
 }  // namespace grizzet

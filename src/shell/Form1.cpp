@@ -127,6 +127,10 @@ void Form1::BuildControls()
     Image1 = Place(new QWidget(Picture1), 120, 480, 1575, 1335);
     Image1->hide();
 
+    // The board keeps the size it was laid out for while maximised; in a
+    // restored window it runs under the side panel, whose commands stay in reach.
+    Sizer->raise();
+
     KiezerL->onMouseDown = [this](const MouseArgs& a) { KiezerL_MouseDown(a); };
     KiezerL->onMouseMove = [this](const MouseArgs& a) { KiezerL_MouseMove(a); };
     HetVeld->onMouseDown = [this](const MouseArgs& a) { HetVeld_MouseDown(a); };

@@ -7,8 +7,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFont>
+#include <QFontInfo>
+#include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+
+#include <initializer_list>
 
 namespace grizzet {
 
@@ -36,6 +41,29 @@ QString CaptionOf(std::uint8_t language, const Captions& captions)
     return QString::fromStdString(PickText(language, captions.english, captions.dutch, captions.italian));
 }
 
+// The side panel is narrow, and the platform's font may be wider than the
+// captions were made for: the three buttons then share the largest smaller
+// size at which each shows its whole caption.
+void FitButtonCaptions(const QFont& panelFont, std::initializer_list<QPushButton*> buttons)
+{
+    constexpr double SmallestPoints = 6.0;
+    constexpr double Step = 0.25;
+    QFont font = panelFont;
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(QFontInfo(panelFont).pointSizeF());
+    const auto allFit = [&] {
+        for (QPushButton* button : buttons)
+            button->setFont(font);
+        for (QPushButton* button : buttons) {
+            if (button->sizeHint().width() > button->width())
+                return false;
+        }
+        return true;
+    };
+    while (!allFit() && font.pointSizeF() - Step >= SmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - Step);
+}
+
 void SwitchLanguage(Form1& form, std::uint8_t language)
 {
     form.state.Language = language;
@@ -51,6 +79,7 @@ void SwitchLanguage(Form1& form, std::uint8_t language)
     form.cmdClear->setText(CaptionOf(language, ResetButton));
     form.cmdErrors->setText(CaptionOf(language, ErrorsButton));
     form.cmdOplossing->setText(CaptionOf(language, SolutionButton));
+    FitButtonCaptions(form.Sizer->font(), {form.cmdClear, form.cmdErrors, form.cmdOplossing});
 
     // The solution window exists, hidden, from the first switch on.
     if (form.form2 == nullptr)

@@ -4,6 +4,7 @@
 #include "solution/Form2.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -30,8 +31,8 @@ void Form1::cmdOplossing_Click()
 void Form2::Open()
 {
     // The title is picked anew each time, so a language switch shows here.
-    setWindowTitle(QString::fromStdString(
-        state_.PuzzleName + " - " + PickText(state_.Language, "the solution", "de oplossing", "la soluzione")));
+    setWindowTitle(QFile::decodeName(QByteArray::fromStdString(state_.PuzzleName)) + QStringLiteral(" - ") +
+                   QString::fromStdString(PickText(state_.Language, "the solution", "de oplossing", "la soluzione")));
 
     const Surface& field = *owner_.HetVeld;
     Picture1->Resize(field.Width(ScaleUnit::Point) + 2, field.Height(ScaleUnit::Point) + 2, ScaleUnit::Point);

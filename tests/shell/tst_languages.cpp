@@ -22,6 +22,8 @@ private slots:
     void whileSolutionWindowShows();
     void messagesFollowTheSwitch_data();
     void messagesFollowTheSwitch();
+    void captionsFitTheirButtons_data();
+    void captionsFitTheirButtons();
 };
 
 void tst_Languages::switchLanguage_data()
@@ -138,6 +140,39 @@ void tst_Languages::messagesFollowTheSwitch()
     QCOMPARE(game.messages[0].icon, MsgIcon::Critical);
     QCOMPARE(game.messages[0].title, QString::fromStdString(bad));
     QCOMPARE(game.messages[0].text, text);
+}
+
+void tst_Languages::captionsFitTheirButtons_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::newRow("English") << 0;
+    QTest::newRow("Dutch") << 1;
+    QTest::newRow("Italian") << 2;
+}
+
+// "Mostra la soluzione" is the longest caption of the side panel: every
+// caption shows whole, in one size shared by the three buttons.
+void tst_Languages::captionsFitTheirButtons()
+{
+    QFETCH(int, item);
+
+    Game game;
+    Form1& form = game.Start();
+    const QFont englishFont = form.cmdOplossing->font();
+    QAction* items[] = {form.MMenglish, form.MMnederlands, form.MMitaliano};
+    items[item]->trigger();
+
+    const QFont font = form.cmdOplossing->font();
+    for (QPushButton* button : {form.cmdClear, form.cmdErrors, form.cmdOplossing}) {
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+        QCOMPARE(button->font(), font);
+    }
+    QVERIFY(QFontInfo(font).pointSizeF() <= QFontInfo(form.Sizer->font()).pointSizeF());
+
+    // Back in English the captions take the size they had at start.
+    items[(item + 1) % 3]->trigger();
+    form.MMenglish->trigger();
+    QCOMPARE(form.cmdOplossing->font(), englishFont);
 }
 
 QTEST_MAIN(tst_Languages)

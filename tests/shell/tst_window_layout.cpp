@@ -42,6 +42,7 @@ private slots:
     void restoredSize();
     void maximisedThenRestored();
     void minimisedThenRestored();
+    void panelOverTheBoard();
 };
 
 void tst_WindowLayout::restoredSize()
@@ -103,6 +104,35 @@ void tst_WindowLayout::minimisedThenRestored()
     QCOMPARE(form.Sizer->geometry(), panel);
     QCOMPARE(form.Positie->pos(), readout);
     QCOMPARE(game.state.MaxSizerLeft, 0.0f);
+}
+
+// A board laid out in the maximised window is wider than the restored one
+// leaves free: the side panel stays on top, its commands and chooser in reach.
+void tst_WindowLayout::panelOverTheBoard()
+{
+    Game game;
+    QByteArray wide = "P1 50 4\n";
+    for (int i = 0; i < 50 * 4; ++i)
+        wide += (i % 3 == 0) ? "1 " : "0 ";
+    const std::string picture = game.Picture("wide.pbm", wide);
+    Form1& form = game.Start();
+    form.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(form.width(), 1280);
+    QApplication::setActiveWindow(&form);
+    QTRY_VERIFY(form.isActiveWindow());
+    form.LoadPuzzle(picture);
+    QVERIFY(form.Picture1->isVisible());
+
+    form.showNormal();
+    QTRY_COMPARE(form.centralWidget()->width(), 648);
+    QVERIFY(form.Picture1->geometry().intersects(form.Sizer->geometry()));
+    QWidget* client = form.centralWidget();
+    for (QWidget* control : {static_cast<QWidget*>(form.cmdClear), static_cast<QWidget*>(form.cmdErrors),
+                             static_cast<QWidget*>(form.cmdOplossing), static_cast<QWidget*>(form.KiezerL)}) {
+        const QPoint middle = control->mapTo(client, control->rect().center());
+        QCOMPARE(client->childAt(middle), control);
+    }
 }
 
 QTEST_MAIN(tst_WindowLayout)

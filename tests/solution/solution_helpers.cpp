@@ -3,6 +3,7 @@
 #include "board/Board.h"
 #include "platform/Surface.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,31 +16,33 @@ namespace {
 
 int ToPixels(double points) { return static_cast<int>(std::nearbyint(points * PixelsPerUnit(ScaleUnit::Point))); }
 
-// The chooser is the palette the solution reads its colours from; until its
-// painting is in place, put the display colours into its swatches.
-void EnsureSwatches(Surface& chooser)
+// The chooser is the palette the solution reads its colours from.
+bool SwatchesPainted(const Surface& chooser)
 {
-    const int side = chooser.width();
-    for (int colour = 0; colour < ColourCount; ++colour) {
-        const int swatch = colour + 1;
-        if (SwatchColour(chooser, swatch) != DisplayColour[colour])
-            chooser.FillBox(0, static_cast<float>(swatch * side), static_cast<float>(side - 1),
-                            static_cast<float>(swatch * side + side - 1), 0xFF000000u | DisplayColour[colour]);
-    }
+    for (int colour = 0; colour < ColourCount; ++colour)
+        if (SwatchColour(chooser, colour + 1) != DisplayColour[colour])
+            return false;
+    return true;
 }
 
 }  // namespace
 
 SolutionRig::SolutionRig()
 {
+    MsgBoxHook = [this](const MsgBoxCall& call) { boxes.push_back(call); };
     form = std::make_unique<Form1>(state, folder.path().toStdString() + "/");
-    if (!form->form2)
-        form->form2 = new Form2(*form, state);
-    EnsureSwatches(*form->KiezerL);
+    // Start-up creates the hidden window and paints the palette.
+    QVERIFY(form->form2 != nullptr);
+    QVERIFY(!form->form2->isVisible());
+    QVERIFY(SwatchesPainted(*form->KiezerL));
     form->show();
 }
 
-SolutionRig::~SolutionRig() = default;
+SolutionRig::~SolutionRig()
+{
+    form.reset();
+    MsgBoxHook = nullptr;
+}
 
 void SolutionRig::SetPuzzle(int width, int height, int cellSize)
 {
@@ -51,14 +54,30 @@ void SolutionRig::SetPuzzle(int width, int height, int cellSize)
     state.PuzzleName = "test";
     form->HetVeld->Resize(static_cast<float>(width * cellSize + 1), static_cast<float>(height * cellSize + 1),
                           ScaleUnit::Point);
+    form->cmdOplossing->setEnabled(true);
 }
 
 Form2& SolutionRig::Window() { return *form->form2; }
 
 void SolutionRig::Open()
 {
-    form->cmdOplossing->setEnabled(true);
     QTest::mouseClick(form->cmdOplossing, Qt::LeftButton);
+}
+
+void SolutionRig::Load(const QString& name, const QByteArray& content)
+{
+    QFile file(folder.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    form->LoadPuzzle(file.fileName().toStdString());
+}
+
+void SolutionRig::PaintCell(int x, int y, Qt::MouseButton button)
+{
+    const QPoint middle = CellCentre(x, y, state.CellSize);
+    QTest::mousePress(form->HetVeld, button, {}, middle);
+    QTest::mouseRelease(form->HetVeld, button, {}, middle);
 }
 
 QRgb PixelAt(const Form2& window, int x, int y) { return window.Picture1->Image().pixel(x, y) & 0xFFFFFFu; }
@@ -75,6 +94,18 @@ QPoint CellCentre(int x, int y, int cellSize)
 {
     return QPoint(static_cast<int>((x + 0.5) * cellSize * PixelsPerUnit(ScaleUnit::Point)),
                   static_cast<int>((y + 0.5) * cellSize * PixelsPerUnit(ScaleUnit::Point)));
+}
+
+bool ShowsPicture(const Form2& window, const PuzzleState& state)
+{
+    for (int x = 0; x < state.PuzzleWidth; ++x) {
+        for (int y = 0; y < state.PuzzleHeight; ++y) {
+            const QPoint corner = CellInterior(x, y, state.CellSize).topLeft();
+            if (PixelAt(window, corner.x(), corner.y()) != DisplayColour[state.Solution(x, y)])
+                return false;
+        }
+    }
+    return true;
 }
 
 int WidestRow(const QImage& image, const QRect& area, std::initializer_list<QRgb> colours)

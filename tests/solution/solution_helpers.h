@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/PuzzleState.h"
+#include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "solution/Form2.h"
 
@@ -12,6 +13,8 @@
 
 #include <initializer_list>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace grizzet {
 
@@ -29,11 +32,17 @@ struct SolutionRig {
     // at the given cell size with the field sized as the board does it.
     void SetPuzzle(int width, int height, int cellSize);
     Form2& Window();
+    // Give Solution, clicked.
     void Open();
+    // Writes the file into the program folder and loads it as the player would.
+    void Load(const QString& name, const QByteArray& content);
+    // A press and release of the button at the middle of a field cell.
+    void PaintCell(int x, int y, Qt::MouseButton button);
 
     QTemporaryDir folder;
     PuzzleState state;
     std::unique_ptr<Form1> form;
+    std::vector<MsgBoxCall> boxes;
 };
 
 // The solution picture's pixel as 0xRRGGBB.
@@ -41,6 +50,8 @@ QRgb PixelAt(const Form2& window, int x, int y);
 // The device pixels of cell (x, y) inside its edges.
 QRect CellInterior(int x, int y, int cellSize);
 QPoint CellCentre(int x, int y, int cellSize);
+// Every cell of the picture shows its colour beside any dot.
+bool ShowsPicture(const Form2& window, const PuzzleState& state);
 // The most pixels in one row of the area whose colour is among the given ones.
 int WidestRow(const QImage& image, const QRect& area, std::initializer_list<QRgb> colours);
 // How many pixels of the area have the colour.

@@ -144,40 +144,48 @@ void SolutionDrawing::gridLines()
 
 void SolutionDrawing::staysAsDrawn()
 {
-    constexpr int cellSize = 16;
     SolutionRig rig;
-    rig.SetPuzzle(3, 2, cellSize);
-    rig.state.Solution(1, 1) = Black;
+    rig.Load(QStringLiteral("dot.pbm"), "P1\n4 3\n0 0 0 0\n0 1 0 0\n0 0 0 0\n");
+    QVERIFY(rig.boxes.empty());
     rig.Open();
-    const QPoint centre = CellCentre(1, 1, cellSize);
-    QCOMPARE(PixelAt(rig.Window(), centre.x(), centre.y()), LightGrey);
-    const QImage before = rig.Window().Picture1->Image().copy();
+    const int c = rig.state.CellSize;
+    const Form2& window = rig.Window();
+    QVERIFY(ShowsPicture(window, rig.state));
+    auto centreOf = [&](int x, int y) {
+        const QPoint centre = CellCentre(x, y, c);
+        return PixelAt(window, centre.x(), centre.y());
+    };
+    QCOMPARE(centreOf(1, 1), LightGrey);
+    const QImage before = window.Picture1->Image().copy();
 
     // The player paints on while the window is open: the picture keeps its marks.
-    rig.state.PlayerGrid(1, 1) = Yellow + 1;
-    rig.state.PlayerGrid(0, 0) = White + 1;
-    QCOMPARE(rig.Window().Picture1->Image(), before);
+    rig.PaintCell(1, 1, Qt::LeftButton);  // black where black belongs
+    rig.PaintCell(2, 0, Qt::LeftButton);  // black on the background
+    QCOMPARE(rig.state.PlayerGrid(1, 1), Black + 1);
+    QCOMPARE(rig.state.PlayerGrid(2, 0), Black + 1);
+    QCOMPARE(window.Picture1->Image(), before);
 
     // Clicking a check box redraws from the present field.
-    QTest::mouseClick(rig.Window().chkOntbreken, Qt::LeftButton);
-    QVERIFY(!rig.Window().chkOntbreken->isChecked());
-    QCOMPARE(PixelAt(rig.Window(), centre.x(), centre.y()), Orange);
-    const QPoint other = CellCentre(2, 0, cellSize);
-    QCOMPARE(PixelAt(rig.Window(), other.x(), other.y()), DisplayColour[White]);
+    QTest::mouseClick(window.chkOntbreken, Qt::LeftButton);
+    QVERIFY(!window.chkOntbreken->isChecked());
+    QCOMPARE(centreOf(1, 1), DisplayColour[Black]);
+    QCOMPARE(centreOf(2, 0), Orange);
+    QCOMPARE(centreOf(0, 0), DisplayColour[White]);
 
     // So does opening it again.
-    rig.state.PlayerGrid(1, 1) = Black + 1;
-    QCOMPARE(PixelAt(rig.Window(), centre.x(), centre.y()), Orange);
+    rig.PaintCell(1, 1, Qt::RightButton);  // white where black belongs
+    QCOMPARE(centreOf(1, 1), DisplayColour[Black]);
     rig.Open();
-    QCOMPARE(PixelAt(rig.Window(), centre.x(), centre.y()), DisplayColour[Black]);
+    QCOMPARE(centreOf(1, 1), Orange);
 
-    // And the other check box as well.
-    rig.state.PlayerGrid(1, 1) = Red + 1;
-    QTest::mouseClick(rig.Window().chkFouten, Qt::LeftButton);
-    QVERIFY(!rig.Window().chkFouten->isChecked());
-    QCOMPARE(PixelAt(rig.Window(), centre.x(), centre.y()), DisplayColour[Black]);
-    QTest::mouseClick(rig.Window().chkFouten, Qt::LeftButton);
-    QCOMPARE(PixelAt(rig.Window(), centre.x(), centre.y()), Orange);
+    // And the other check box.
+    QTest::mouseClick(window.chkFouten, Qt::LeftButton);
+    QVERIFY(!window.chkFouten->isChecked());
+    QCOMPARE(centreOf(1, 1), DisplayColour[Black]);
+    QCOMPARE(centreOf(2, 0), DisplayColour[White]);
+    QTest::mouseClick(window.chkFouten, Qt::LeftButton);
+    QCOMPARE(centreOf(1, 1), Orange);
+    QVERIFY(ShowsPicture(window, rig.state));
 }
 
 QTEST_MAIN(SolutionDrawing)

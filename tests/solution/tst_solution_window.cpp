@@ -30,6 +30,9 @@ private slots:
     void caption_data();
     void caption();
     void captionFollowsLanguageAtNextOpening();
+    void loadHidesIt();
+    void legendsMatchTheDots();
+    void checkBoxesFitCaptionsAfterSwitch();
 };
 
 namespace {
@@ -226,6 +229,69 @@ void SolutionWindow::captionFollowsLanguageAtNextOpening()
     QCOMPARE(rig.Window().windowTitle(), QStringLiteral("hond - the solution"));
     rig.Open();
     QCOMPARE(rig.Window().windowTitle(), QStringLiteral("hond - de oplossing"));
+}
+
+void SolutionWindow::loadHidesIt()
+{
+    SolutionRig rig;
+    rig.form->MMnederlands->trigger();
+    rig.Load(QStringLiteral("cat.pbm"), "P1\n5 3\n1 0 0 0 1\n0 1 1 1 0\n1 0 0 0 1\n");
+    QVERIFY(rig.boxes.empty());
+    rig.Open();
+    Form2& window = rig.Window();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("cat - de oplossing"));
+    CheckLayout(rig);
+    const QSize small = window.size();
+
+    // A new picture hides the window; the next opening shows it at its size.
+    rig.Load(QStringLiteral("hond.ppm"),
+             "P3\n12 9\n1\n" + QByteArray("1 0 0  0 0 1  1 1 1  0 1 0 ").repeated(27) + "\n");
+    QVERIFY(rig.boxes.empty());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(rig.state.Solution(0, 0), Red);
+    rig.Open();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("hond - de oplossing"));
+    CheckLayout(rig);
+    QVERIFY(window.size() != small);
+    QVERIFY(ShowsPicture(window, rig.state));
+
+    // A load that fails hides it as well, and the command stays disabled.
+    rig.Load(QStringLiteral("kapot.pbm"), "P7\n");
+    QCOMPARE(rig.boxes.size(), std::size_t{1});
+    QVERIFY(!window.isVisible());
+    QVERIFY(!rig.form->cmdOplossing->isEnabled());
+}
+
+void SolutionWindow::legendsMatchTheDots()
+{
+    SolutionRig rig;
+    const QImage error = rig.Window().Image1->pixmap().toImage();
+    const QImage missing = rig.Window().Image2->pixmap().toImage();
+    QCOMPARE(error.size(), QSize(16, 18));
+    QCOMPARE(missing.size(), QSize(17, 18));
+    QCOMPARE(error.pixel(8, 9) & 0xFFFFFFu, Orange);
+    QCOMPARE(missing.pixel(8, 9) & 0xFFFFFFu, LightGrey);
+}
+
+void SolutionWindow::checkBoxesFitCaptionsAfterSwitch()
+{
+    SolutionRig rig;
+    rig.SetPuzzle(10, 6, 12);
+    rig.form->MMenglish->trigger();
+    rig.Open();
+    const Form2& window = rig.Window();
+    QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Show &uncompleted"));
+    QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
+
+    // A switch while the window is open: the longer captions show whole.
+    rig.form->MMitaliano->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.chkOntbreken->text(), QStringLiteral("Mostra celle &non completate"));
+    QCOMPARE(window.chkOntbreken->size(), window.chkOntbreken->sizeHint());
+    QCOMPARE(window.chkFouten->size(), window.chkFouten->sizeHint());
+    QCOMPARE(window.windowTitle(), QStringLiteral("test - the solution"));
 }
 
 QTEST_MAIN(SolutionWindow)

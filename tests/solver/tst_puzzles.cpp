@@ -92,8 +92,9 @@ void TestPuzzles::eachSolvesByLines()
 
     const Loaded loaded = Load(path);
     QVERIFY(loaded.ok);
+    // Not even the colours notice: a bundled picture opens without a box.
     for (const LoadMessage& message : loaded.messages)
-        QVERIFY2(message.kind == LoadCase::Colours, message.text.c_str());
+        QFAIL(message.text.c_str());
 
     const SolveReport report = SolvePuzzle(CluesOf(loaded.state));
     QCOMPARE(QString::fromLatin1(VerdictName(report.verdict)), QStringLiteral("unique-by-lines"));
