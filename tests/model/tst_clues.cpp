@@ -1,9 +1,8 @@
 // DeriveClues: the runs of every line, the counts, the maxima and the
 // clearing of the lines the picture does not use.
-#include "model_helpers.h"
-
 #include "model/Clues.h"
-#include "model/LoadPuzzle.h"
+#include "support/Art.h"
+#include "support/LoadRecorder.h"
 
 #include <QtTest>
 
@@ -11,17 +10,6 @@ using namespace grizzet;
 using namespace grizzet::test;
 
 namespace {
-
-// The picture from rows of colour digits.
-void SetPicture(PuzzleState& state, const QStringList& rows)
-{
-    state.Solution.Fill(White);
-    state.PuzzleHeight = std::int16_t(rows.size());
-    state.PuzzleWidth = std::int16_t(rows.isEmpty() ? 0 : rows[0].size());
-    for (int y = 0; y < rows.size(); ++y)
-        for (int x = 0; x < rows[y].size(); ++x)
-            state.Solution(x, y) = std::uint8_t(rows[y][x].digitValue());
-}
 
 // A line's clues as "length:colour" words; free slots must hold length 0 and
 // colour 1, and an empty line shows one black 0 in slot 0.
@@ -38,167 +26,117 @@ QString Line(int line, std::uint8_t count, const ClueTable& length, const ClueTa
     return clues.join(' ');
 }
 
-QStringList RowLines(const PuzzleState& state)
+// Every line's clues, and "cleared" for each unused line: count 0, and
+// length 0 and colour 1 in every slot.
+QStringList Lines(int used, const std::array<std::uint8_t, MaxSide>& count, const ClueTable& length,
+                  const ClueTable& colour)
 {
     QStringList lines;
-    for (int y = 0; y < state.PuzzleHeight; ++y)
-        lines << Line(y, state.RowClueCount[y], state.RowClueLength, state.RowClueColour);
-    return lines;
-}
-
-QStringList ColumnLines(const PuzzleState& state)
-{
-    QStringList lines;
-    for (int x = 0; x < state.PuzzleWidth; ++x)
-        lines << Line(x, state.ColClueCount[x], state.ColClueLength, state.ColClueColour);
-    return lines;
-}
-
-// Lines from `from` to 49 of both directions hold count 0, length 0, colour 1.
-bool ClearedFrom(const PuzzleState& state, int fromRow, int fromColumn)
-{
     for (int line = 0; line < MaxSide; ++line) {
-        for (int k = 0; k < ClueSlots; ++k) {
-            if (line >= fromRow
-                && (state.RowClueLength(line, k) != 0 || state.RowClueColour(line, k) != White))
-                return false;
-            if (line >= fromColumn
-                && (state.ColClueLength(line, k) != 0 || state.ColClueColour(line, k) != White))
-                return false;
+        if (line < used) {
+            lines << Line(line, count[line], length, colour);
+            continue;
         }
-        if ((line >= fromRow && state.RowClueCount[line] != 0)
-            || (line >= fromColumn && state.ColClueCount[line] != 0))
-            return false;
+        bool cleared = count[line] == 0;
+        for (int k = 0; k < ClueSlots; ++k)
+            cleared = cleared && length(line, k) == 0 && colour(line, k) == White;
+        lines << (cleared ? "cleared" : "not cleared");
     }
-    return true;
+    return lines;
 }
 
-QString Alternating(int length, QChar a, QChar b)
+QStringList Expected(QStringList lines)
 {
-    QString line;
-    for (int i = 0; i < length; ++i)
-        line += i % 2 ? b : a;
-    return line;
+    while (lines.size() < MaxSide)
+        lines << "cleared";
+    return lines;
 }
 
 }  // namespace
 
 class TestClues : public QObject {
     Q_OBJECT
+
 private slots:
-    void clues_data();
-    void clues();
-    void unusedLinesAreCleared();
-    void emptyPictureFails_data();
-    void emptyPictureFails();
-};
+    void clues_data()
+    {
+        QTest::addColumn<QStringList>("picture");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<int>("maxRow");
+        QTest::addColumn<int>("maxColumn");
 
-void TestClues::clues_data()
-{
-    QTest::addColumn<QStringList>("picture");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("columns");
-    QTest::addColumn<int>("maxRow");
-    QTest::addColumn<int>("maxColumn");
-
-    QTest::newRow("white, black, black, white, red, red, black, white")
-        << QStringList{"10012201"} << QStringList{"2:0 2:2 1:0"}
-        << QStringList{"", "1:0", "1:0", "", "1:2", "1:2", "1:0", ""} << 3 << 1;
-    QTest::newRow("touching colours") << QStringList{"223"} << QStringList{"2:2 1:3"}
-                                      << QStringList{"1:2", "1:2", "1:3"} << 2 << 1;
-    QTest::newRow("a gap between one colour") << QStringList{"212"} << QStringList{"1:2 1:2"}
-                                              << QStringList{"1:2", "", "1:2"} << 2 << 1;
-    QTest::newRow("a row of one colour") << QStringList{"44444"} << QStringList{"5:4"}
-                                         << QStringList(5, "1:4") << 1 << 1;
-    QTest::newRow("1x1 white") << QStringList{"1"} << QStringList{""} << QStringList{""} << 1
-                               << 1;
-    QTest::newRow("1x1 black") << QStringList{"0"} << QStringList{"1:0"} << QStringList{"1:0"}
-                               << 1 << 1;
-    QTest::newRow("all white") << QStringList(5, "11111") << QStringList(5, "")
-                               << QStringList(5, "") << 1 << 1;
-    // Columns: the clue that touches the bottom is counted once, a white
-    // last cell adds nothing.
-    QTest::newRow("last cell coloured or white")
-        << QStringList{"11", "01", "00", "50"} << QStringList{"", "1:0", "2:0", "1:5 1:0"}
-        << QStringList{"2:0 1:5", "2:0"} << 2 << 2;
-    QTest::newRow("a colour change at the last cell")
-        << QStringList{"0077"} << QStringList{"2:0 2:7"}
-        << QStringList{"1:0", "1:0", "1:7", "1:7"} << 2 << 1;
-    QTest::newRow("runs in a column")
-        << QStringList{"2", "2", "1", "3", "6", "6", "1"} << QStringList{"1:2", "1:2", "", "1:3", "1:6", "1:6", ""}
-        << QStringList{"2:2 1:3 2:6"} << 1 << 3;
-    // 50 touching clues of alternating colours, in a row and in a column.
-    QStringList single;
-    QStringList words;
-    for (int i = 0; i < 50; ++i) {
-        single << (i % 2 ? "1:2" : "1:0");
-        words << single.last();
+        QTest::newRow("white, black, black, white, red, red, black, white")
+            << QStringList{"10012201"} << QStringList{"2:0 2:2 1:0"}
+            << QStringList{"", "1:0", "1:0", "", "1:2", "1:2", "1:0", ""} << 3 << 1;
+        QTest::newRow("touching colours") << QStringList{"223"} << QStringList{"2:2 1:3"}
+                                          << QStringList{"1:2", "1:2", "1:3"} << 2 << 1;
+        QTest::newRow("a gap between one colour") << QStringList{"212"} << QStringList{"1:2 1:2"}
+                                                  << QStringList{"1:2", "", "1:2"} << 2 << 1;
+        QTest::newRow("a row of one colour") << QStringList{"44444"} << QStringList{"5:4"}
+                                             << QStringList(5, "1:4") << 1 << 1;
+        QTest::newRow("1x1 white") << QStringList{"1"} << QStringList{""} << QStringList{""} << 1
+                                   << 1;
+        QTest::newRow("1x1 black") << QStringList{"0"} << QStringList{"1:0"} << QStringList{"1:0"}
+                                   << 1 << 1;
+        // Columns: the clue that touches the bottom is counted once, a white
+        // last cell adds nothing.
+        QTest::newRow("last cell coloured or white")
+            << QStringList{"11", "01", "00", "50"} << QStringList{"", "1:0", "2:0", "1:5 1:0"}
+            << QStringList{"2:0 1:5", "2:0"} << 2 << 2;
+        // 50 touching clues of alternating colours, in a row and in a column.
+        const QString alternating = QString("02").repeated(25);
+        QStringList single;
+        for (int i = 0; i < 25; ++i)
+            single << "1:0" << "1:2";
+        const QString fifty = single.join(' ');
+        QTest::newRow("50 clues in a row") << QStringList{alternating} << QStringList{fifty} << single << 50 << 1;
+        QTest::newRow("50 clues in a column") << alternating.split("", Qt::SkipEmptyParts) << single
+                                              << QStringList{fifty} << 1 << 50;
     }
-    const QString fifty = words.join(' ');
-    QTest::newRow("50 clues in a row") << QStringList{Alternating(50, '0', '2')}
-                                       << QStringList{fifty} << single << 50 << 1;
-    QTest::newRow("50 clues in a column")
-        << Alternating(50, '0', '2').split("", Qt::SkipEmptyParts) << single
-        << QStringList{fifty} << 1 << 50;
-}
 
-void TestClues::clues()
-{
-    QFETCH(QStringList, picture);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, columns);
-    QFETCH(int, maxRow);
-    QFETCH(int, maxColumn);
+    void clues()
+    {
+        QFETCH(QStringList, picture);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, columns);
+        QFETCH(int, maxRow);
+        QFETCH(int, maxColumn);
 
-    PuzzleState state;
-    MarkOldPuzzle(state);
-    SetPicture(state, picture);
-    DeriveClues(state);
-    QCOMPARE(RowLines(state), rows);
-    QCOMPARE(ColumnLines(state), columns);
-    QCOMPARE(int(state.MaxRowClues), maxRow);
-    QCOMPARE(int(state.MaxColClues), maxColumn);
-    QVERIFY(ClearedFrom(state, state.PuzzleHeight, state.PuzzleWidth));
-}
+        PuzzleState state;
+        MarkOldPuzzle(state);
+        SetPicture(state, picture);
+        DeriveClues(state);
+        // The marks of an older, larger puzzle are gone from the unused lines.
+        QCOMPARE(Lines(state.PuzzleHeight, state.RowClueCount, state.RowClueLength, state.RowClueColour),
+                 Expected(rows));
+        QCOMPARE(Lines(state.PuzzleWidth, state.ColClueCount, state.ColClueLength, state.ColClueColour),
+                 Expected(columns));
+        QCOMPARE(int(state.MaxRowClues), maxRow);
+        QCOMPARE(int(state.MaxColClues), maxColumn);
+    }
 
-void TestClues::unusedLinesAreCleared()
-{
-    PuzzleState state;
-    SetPicture(state, QStringList(20, Alternating(20, '0', '3')));
-    DeriveClues(state);
-    QCOMPARE(int(state.RowClueCount[19]), 20);
-    QCOMPARE(int(state.ColClueCount[19]), 1);
+    void emptyPictureFails_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("width 0") << 0 << 5;
+        QTest::newRow("height 0") << 5 << 0;
+    }
 
-    SetPicture(state, QStringList(10, "1111111111"));
-    DeriveClues(state);
-    QVERIFY(ClearedFrom(state, 10, 10));
-    QCOMPARE(RowLines(state), QStringList(10, ""));
-    QCOMPARE(ColumnLines(state), QStringList(10, ""));
-    QCOMPARE(int(state.MaxRowClues), 1);
-    QCOMPARE(int(state.MaxColClues), 1);
-}
-
-void TestClues::emptyPictureFails_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::newRow("width 0") << 0 << 5;
-    QTest::newRow("height 0") << 5 << 0;
-    QTest::newRow("both 0") << 0 << 0;
-}
-
-void TestClues::emptyPictureFails()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    PuzzleState state;
-    MarkOldPuzzle(state);
-    state.Solution.Fill(Black);
-    state.PuzzleWidth = std::int16_t(width);
-    state.PuzzleHeight = std::int16_t(height);
-    QVERIFY_THROWS_EXCEPTION(RunTimeFailure, DeriveClues(state));
-    QVERIFY(OldCluesIntact(state));
-}
+    void emptyPictureFails()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        PuzzleState state;
+        MarkOldPuzzle(state);
+        state.Solution.Fill(Black);
+        state.PuzzleWidth = std::int16_t(width);
+        state.PuzzleHeight = std::int16_t(height);
+        QVERIFY_THROWS_EXCEPTION(RunTimeFailure, DeriveClues(state));
+        QVERIFY(OldCluesIntact(state));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestClues)
 #include "tst_clues.moc"

@@ -10,14 +10,6 @@ using namespace grizzet;
 class TestSurface : public QObject {
     Q_OBJECT
 
-    static int CountInRow(const QImage& image, int y, QRgb colour)
-    {
-        int count = 0;
-        for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-        return count;
-    }
-
 private slots:
     void unitsAt96Dpi()
     {
@@ -57,39 +49,6 @@ private slots:
         QCOMPARE(image.pixel(16, 8) & 0xFFFFFF, 0x202020u);
         QCOMPARE(image.pixel(8, 16) & 0xFFFFFF, 0x202020u);
         QCOMPARE(image.pixel(17, 8) & 0xFFFFFF, 0x404040u);
-    }
-
-    void dotDiameters_data()
-    {
-        QTest::addColumn<int>("diameter");
-        QTest::newRow("3") << 3;
-        QTest::newRow("5") << 5;
-        QTest::newRow("6") << 6;
-        QTest::newRow("10") << 10;
-    }
-
-    void dotDiameters()
-    {
-        QFETCH(int, diameter);
-        Surface surface;
-        surface.resize(40, 40);
-        surface.SetBackColor(qRgb(64, 64, 64));
-        surface.Cls();
-        surface.SetDrawWidth(diameter);
-        surface.DrawDot(20, 20, qRgb(128, 128, 128));
-        surface.SetDrawWidth(diameter - 2);
-        surface.DrawDot(20, 20, qRgb(255, 128, 64));
-        int widestDot = 0, widestCore = 0, rows = 0;
-        for (int y = 0; y < 40; ++y) {
-            const int core = CountInRow(surface.Image(), y, qRgb(255, 128, 64));
-            const int dot = core + CountInRow(surface.Image(), y, qRgb(128, 128, 128));
-            widestDot = std::max(widestDot, dot);
-            widestCore = std::max(widestCore, core);
-            rows += dot > 0;
-        }
-        QCOMPARE(widestDot, diameter);
-        QCOMPARE(widestCore, diameter - 2);
-        QCOMPARE(rows, diameter);
     }
 
     // The font's point size and the image's resolution agree: what is measured
@@ -151,7 +110,6 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("mask");
         QTest::addColumn<int>("shift");
-        QTest::newRow("left") << int(Qt::LeftButton) << 0 << 1 << 0;
         QTest::newRow("right+shift") << int(Qt::RightButton) << int(Qt::ShiftModifier) << 2 << 1;
         QTest::newRow("middle+ctrl") << int(Qt::MiddleButton) << int(Qt::ControlModifier) << 4 << 2;
         QTest::newRow("both") << int(Qt::LeftButton | Qt::RightButton) << int(Qt::AltModifier) << 3 << 4;

@@ -1,61 +1,16 @@
 #include "solver_helpers.h"
 
-#include <QStringView>
-
 namespace grizzet::test {
 
-namespace {
-const QString Letters = QStringLiteral("k.rbygmc");
-}
-
-int ColourOfLetter(QChar letter)
-{
-    if (letter == QLatin1Char('#'))
-        return Black;
-    return static_cast<int>(Letters.indexOf(letter));
-}
-
-QChar LetterOfColour(int colour)
-{
-    return colour >= 0 && colour < ColourCount ? Letters.at(colour) : QLatin1Char('?');
-}
-
-Grid GridOfArt(const QStringList& rows)
-{
-    Grid grid;
-    grid.Fill(White);
-    for (int y = 0; y < rows.size(); ++y)
-        for (int x = 0; x < rows[y].size(); ++x)
-            grid(x, y) = static_cast<std::uint8_t>(ColourOfLetter(rows[y][x]));
-    return grid;
-}
-
-QStringList ArtOfGrid(const Grid& grid, int width, int height)
-{
-    QStringList rows;
-    for (int y = 0; y < height; ++y) {
-        QString row;
-        for (int x = 0; x < width; ++x)
-            row += LetterOfColour(grid(x, y));
-        rows << row;
-    }
-    return rows;
-}
-
-LineClues RunsOfLine(const int* colours, int length)
+LineClues RunsOfLine(const std::vector<int>& colours)
 {
     LineClues line;
-    for (int i = 0; i < length;) {
-        if (colours[i] == White) {
-            ++i;
-            continue;
-        }
-        int end = i;
-        while (end < length && colours[end] == colours[i])
+    const int length = static_cast<int>(colours.size());
+    for (int i = 0, end = 0; i < length; i = end) {
+        for (end = i + 1; end < length && colours[end] == colours[i];)
             ++end;
-        line.runs[static_cast<std::size_t>(line.count++)] =
-            Run{static_cast<std::uint8_t>(colours[i]), static_cast<std::uint8_t>(end - i)};
-        i = end;
+        if (colours[i] != White)
+            line.runs[line.count++] = Run{static_cast<std::uint8_t>(colours[i]), static_cast<std::uint8_t>(end - i)};
     }
     return line;
 }
@@ -63,12 +18,9 @@ LineClues RunsOfLine(const int* colours, int length)
 LineClues RunsOfText(const QString& text)
 {
     LineClues line;
-    for (const QString& token : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int colour = ColourOfLetter(token.back());
-        const int length = token.chopped(1).toInt();
-        line.runs[static_cast<std::size_t>(line.count++)] =
-            Run{static_cast<std::uint8_t>(colour), static_cast<std::uint8_t>(length)};
-    }
+    for (const QString& token : text.split(' ', Qt::SkipEmptyParts))
+        line.runs[line.count++] =
+            Run{static_cast<std::uint8_t>(ColourOf(token.back())), static_cast<std::uint8_t>(token.chopped(1).toInt())};
     return line;
 }
 
@@ -77,47 +29,42 @@ PuzzleClues CluesOfGrid(const Grid& grid, int width, int height)
     PuzzleClues clues;
     clues.width = width;
     clues.height = height;
-    int line[MaxSide];
     for (int y = 0; y < height; ++y) {
+        std::vector<int> row;
         for (int x = 0; x < width; ++x)
-            line[x] = grid(x, y);
-        clues.rows[static_cast<std::size_t>(y)] = RunsOfLine(line, width);
+            row.push_back(grid(x, y));
+        clues.rows[y] = RunsOfLine(row);
     }
     for (int x = 0; x < width; ++x) {
+        std::vector<int> column;
         for (int y = 0; y < height; ++y)
-            line[y] = grid(x, y);
-        clues.cols[static_cast<std::size_t>(x)] = RunsOfLine(line, height);
+            column.push_back(grid(x, y));
+        clues.cols[x] = RunsOfLine(column);
     }
     return clues;
 }
 
 PuzzleClues CluesOfArt(const QStringList& rows)
 {
-    return CluesOfGrid(GridOfArt(rows), rows.isEmpty() ? 0 : static_cast<int>(rows[0].size()),
-                       static_cast<int>(rows.size()));
+    return CluesOfGrid(GridOf(rows), static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
 }
 
 bool SameRuns(const LineClues& a, const LineClues& b)
 {
-    if (a.count != b.count)
-        return false;
-    for (int k = 0; k < a.count; ++k) {
-        const Run& p = a.runs[static_cast<std::size_t>(k)];
-        const Run& q = b.runs[static_cast<std::size_t>(k)];
-        if (p.colour != q.colour || p.length != q.length)
+    for (int k = 0; k < a.count; ++k)
+        if (a.runs[k].colour != b.runs[k].colour || a.runs[k].length != b.runs[k].length)
             return false;
-    }
-    return true;
+    return a.count == b.count;
 }
 
 bool Fits(const PuzzleClues& clues, const Grid& grid)
 {
     const PuzzleClues own = CluesOfGrid(grid, clues.width, clues.height);
     for (int y = 0; y < clues.height; ++y)
-        if (!SameRuns(clues.rows[static_cast<std::size_t>(y)], own.rows[static_cast<std::size_t>(y)]))
+        if (!SameRuns(clues.rows[y], own.rows[y]))
             return false;
     for (int x = 0; x < clues.width; ++x)
-        if (!SameRuns(clues.cols[static_cast<std::size_t>(x)], own.cols[static_cast<std::size_t>(x)]))
+        if (!SameRuns(clues.cols[x], own.cols[x]))
             return false;
     return true;
 }
@@ -127,20 +74,32 @@ QString TextOfSet(ColourSet set)
     QString text;
     for (int c = 0; c < ColourCount; ++c)
         if ((set >> c) & 1)
-            text += LetterOfColour(c);
+            text += QStringLiteral("k.rbygmc")[c];
     return text;
 }
 
 ColourSet SetOfText(const QString& text)
 {
-    if (text == QLatin1String("?"))
+    if (text == "?")
         return AllColours;
     ColourSet set = 0;
-    if (text == QLatin1String("-"))
-        return set;
     for (QChar letter : text)
-        set = static_cast<ColourSet>(set | OneColour(ColourOfLetter(letter)));
+        if (letter != '-')
+            set = static_cast<ColourSet>(set | OneColour(ColourOf(letter)));
     return set;
+}
+
+void ForEachLine(const QString& palette, int length, const std::function<void(const std::vector<int>&)>& visit)
+{
+    std::vector<int> line(static_cast<std::size_t>(length));
+    int combinations = 1;
+    for (int i = 0; i < length; ++i)
+        combinations *= static_cast<int>(palette.size());
+    for (int code = 0; code < combinations; ++code) {
+        for (int i = 0, rest = code; i < length; ++i, rest /= static_cast<int>(palette.size()))
+            line[i] = ColourOf(palette[rest % palette.size()]);
+        visit(line);
+    }
 }
 
 }  // namespace grizzet::test

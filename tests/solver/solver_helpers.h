@@ -1,30 +1,21 @@
-// Pictures and clues written as text for the solver's tests: one letter a
-// cell, "." white, "k" (or "#") black, "r" red, "b" blue, "y" yellow,
-// "g" green, "m" magenta, "c" cyan.
+// Clues and colour sets written as text for the solver's tests; pictures as
+// in support/Art.h.
 #pragma once
 
 #include "solver/Solver.h"
+#include "support/Art.h"
 
-#include <QString>
-#include <QStringList>
+#include <functional>
+#include <vector>
 
 namespace grizzet::test {
 
-// Colour number of a letter, -1 for anything else.
-int ColourOfLetter(QChar letter);
-QChar LetterOfColour(int colour);
-
-// A picture's rows as text into a grid (white outside it).
-Grid GridOfArt(const QStringList& rows);
-QStringList ArtOfGrid(const Grid& grid, int width, int height);
-
 // The runs of a line of colour numbers.
-LineClues RunsOfLine(const int* colours, int length);
+LineClues RunsOfLine(const std::vector<int>& colours);
 // Runs written as "2k 1r 3k"; an empty text is a line without runs.
 LineClues RunsOfText(const QString& text);
-
-PuzzleClues CluesOfArt(const QStringList& rows);
 PuzzleClues CluesOfGrid(const Grid& grid, int width, int height);
+PuzzleClues CluesOfArt(const QStringList& rows);
 
 bool SameRuns(const LineClues& a, const LineClues& b);
 // Does the picture give exactly these clues?
@@ -34,5 +25,8 @@ bool Fits(const PuzzleClues& clues, const Grid& grid);
 // and back; "?" is every colour, "-" none.
 QString TextOfSet(ColourSet set);
 ColourSet SetOfText(const QString& text);
+
+// Every line of the length whose cells take the palette's colours (letters).
+void ForEachLine(const QString& palette, int length, const std::function<void(const std::vector<int>&)>& visit);
 
 }  // namespace grizzet::test

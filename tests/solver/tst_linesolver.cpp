@@ -4,23 +4,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include <vector>
-
 using namespace grizzet;
 using namespace grizzet::test;
-
-class TestLineSolver : public QObject {
-    Q_OBJECT
-
-private slots:
-    void solve_data();
-    void solve();
-    void contradiction_data();
-    void contradiction();
-    void longestLines();
-    void agreesWithBruteForce_data();
-    void agreesWithBruteForce();
-};
 
 namespace {
 
@@ -33,7 +18,7 @@ std::vector<ColourSet> CellsOf(const QString& text)
     if (isCount)
         return std::vector<ColourSet>(static_cast<std::size_t>(count), AllColours);
     std::vector<ColourSet> cells;
-    for (const QString& token : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString& token : text.split(' ', Qt::SkipEmptyParts))
         cells.push_back(SetOfText(token));
     return cells;
 }
@@ -43,168 +28,138 @@ QString TextOfCells(const std::vector<ColourSet>& cells)
     QStringList tokens;
     for (ColourSet set : cells)
         tokens << TextOfSet(set);
-    return tokens.join(QLatin1Char(' '));
+    return tokens.join(' ');
+}
+
+bool Solve(const LineClues& line, std::vector<ColourSet>& cells)
+{
+    return SolveLine(line.runs.data(), line.count, static_cast<int>(cells.size()), cells.data());
 }
 
 }  // namespace
 
-void TestLineSolver::solve_data()
-{
-    QTest::addColumn<QString>("runs");
-    QTest::addColumn<QString>("cells");
-    QTest::addColumn<QString>("expected");
+class TestLineSolver : public QObject {
+    Q_OBJECT
 
-    QTest::newRow("empty line") << "" << "5" << ". . . . .";
-    QTest::newRow("full line") << "5k" << "5" << "k k k k k";
-    QTest::newRow("two runs fit exactly with their gap") << "2k 2k" << "5" << "k k . k k";
-    QTest::newRow("overlap fixes the middle") << "3k" << "5" << "k. k. k k. k.";
-    QTest::newRow("short run decides nothing") << "1k" << "3" << "k. k. k.";
-    QTest::newRow("touching colours fill the line") << "2r 2b" << "4" << "r r b b";
-    QTest::newRow("touching colours may slide") << "1r 1b" << "3" << ".r .rb .b";
-    QTest::newRow("same colour needs a gap") << "1r 1r" << "3" << "r . r";
-    QTest::newRow("gap then touch") << "1r 1r 1b" << "4" << "r . r b";
-    QTest::newRow("three colours, no room to spare") << "1r 1b 1r" << "3" << "r b r";
-    QTest::newRow("run slides behind a touching run") << "2k 1r" << "5" << "k. k. k.r k.r .r";
-    QTest::newRow("known white cell blocks the left") << "3k" << "? ? . ? ? ?" << ". . . k k k";
-    QTest::newRow("known black cell pins the second run") << "1k 1k" << "? ? ? k ?" << "k. k. . k .";
-    QTest::newRow("cell restricted to the background") << "2g" << "? . ? ? ." << ". . g g .";
-    QTest::newRow("colours outside the line vanish") << "1m" << "? ?" << ".m .m";
-    QTest::newRow("decided line stays as it is") << "1k 2y" << "k . y y ." << "k . y y .";
-}
+private slots:
+    void solve_data()
+    {
+        QTest::addColumn<QString>("runs");
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<QString>("expected");
 
-void TestLineSolver::solve()
-{
-    QFETCH(QString, runs);
-    QFETCH(QString, cells);
-    QFETCH(QString, expected);
-
-    const LineClues line = RunsOfText(runs);
-    std::vector<ColourSet> state = CellsOf(cells);
-    QVERIFY(SolveLine(line.runs.data(), line.count, static_cast<int>(state.size()), state.data()));
-    QCOMPARE(TextOfCells(state), expected);
-}
-
-void TestLineSolver::contradiction_data()
-{
-    QTest::addColumn<QString>("runs");
-    QTest::addColumn<QString>("cells");
-
-    QTest::newRow("run longer than the line") << "3k" << "2";
-    QTest::newRow("two same-coloured runs without room for a gap") << "2r 2r" << "4";
-    QTest::newRow("runs exceed the line by one") << "1k 1k 1k" << "4";
-    QTest::newRow("coloured cell in an empty line") << "" << "? k ?";
-    QTest::newRow("cell excludes the run's colour") << "1r" << "k";
-    QTest::newRow("white cell splits the only run") << "3k" << "? . ?";
-    QTest::newRow("decided cells give a different run") << "2k" << "k k k";
-    QTest::newRow("runs in the wrong order") << "1r 1b" << "b r";
-    QTest::newRow("cell with no colour at all") << "1k" << "k - ?";
-}
-
-void TestLineSolver::contradiction()
-{
-    QFETCH(QString, runs);
-    QFETCH(QString, cells);
-
-    const LineClues line = RunsOfText(runs);
-    std::vector<ColourSet> state = CellsOf(cells);
-    const std::vector<ColourSet> before = state;
-    QVERIFY(!SolveLine(line.runs.data(), line.count, static_cast<int>(state.size()), state.data()));
-    QCOMPARE(TextOfCells(state), TextOfCells(before));
-}
-
-void TestLineSolver::longestLines()
-{
-    // 50 touching runs of alternating colours, and one run of 50.
-    LineClues alternating;
-    for (int i = 0; i < MaxLine; ++i)
-        alternating.runs[static_cast<std::size_t>(alternating.count++)] =
-            Run{static_cast<std::uint8_t>(i % 2 == 0 ? Black : Red), 1};
-    std::vector<ColourSet> cells(MaxLine, AllColours);
-    QVERIFY(SolveLine(alternating.runs.data(), alternating.count, MaxLine, cells.data()));
-    for (int i = 0; i < MaxLine; ++i)
-        QCOMPARE(int(cells[static_cast<std::size_t>(i)]), int(OneColour(i % 2 == 0 ? Black : Red)));
-
-    const LineClues whole = RunsOfText(QStringLiteral("50c"));
-    cells.assign(MaxLine, AllColours);
-    QVERIFY(SolveLine(whole.runs.data(), whole.count, MaxLine, cells.data()));
-    QCOMPARE(TextOfCells(cells), QStringList(MaxLine, QStringLiteral("c")).join(QLatin1Char(' ')));
-
-    // 51 runs never fit in 50 cells (they need a buffer of their own: the
-    // clue table holds 50).
-    std::vector<Run> tooMany(alternating.runs.begin(), alternating.runs.end());
-    tooMany.push_back(Run{Black, 1});
-    cells.assign(MaxLine, AllColours);
-    QVERIFY(!SolveLine(tooMany.data(), static_cast<int>(tooMany.size()), MaxLine, cells.data()));
-}
-
-void TestLineSolver::agreesWithBruteForce_data()
-{
-    QTest::addColumn<quint32>("seed");
-    QTest::addColumn<QString>("palette");
-    QTest::newRow("black and white") << 11u << "k.";
-    QTest::newRow("black, white, red") << 12u << "k.r";
-    QTest::newRow("red, white, blue") << 13u << "r.b";
-    QTest::newRow("three colours and white") << 14u << "rg.c";
-}
-
-// Every colour a cell keeps must appear in some filling of the line that
-// gives its runs, and every such filling's colours must be kept.
-void TestLineSolver::agreesWithBruteForce()
-{
-    QFETCH(quint32, seed);
-    QFETCH(QString, palette);
-    QRandomGenerator random(seed);
-    const int colours = static_cast<int>(palette.size());
-
-    for (int round = 0; round < 300; ++round) {
-        const int length = 1 + static_cast<int>(random.bounded(colours == 4 ? 6 : 8));
-        std::vector<int> picture(static_cast<std::size_t>(length));
-        for (int& c : picture)
-            c = ColourOfLetter(palette[static_cast<int>(random.bounded(colours))]);
-        const LineClues line = RunsOfLine(picture.data(), length);
-
-        // Some cells open, some narrowed; every third line may lose its own
-        // picture's colour, so contradictions occur too.
-        std::vector<ColourSet> cells(static_cast<std::size_t>(length));
-        for (int i = 0; i < length; ++i) {
-            ColourSet set = 0;
-            for (int c = 0; c < colours; ++c)
-                if (random.bounded(3) != 0)
-                    set = static_cast<ColourSet>(set | OneColour(ColourOfLetter(palette[c])));
-            if (round % 3 != 0)
-                set = static_cast<ColourSet>(set | OneColour(picture[static_cast<std::size_t>(i)]));
-            cells[static_cast<std::size_t>(i)] = set;
-        }
-
-        std::vector<ColourSet> expected(static_cast<std::size_t>(length), 0);
-        bool any = false;
-        std::vector<int> trial(static_cast<std::size_t>(length));
-        int combinations = 1;
-        for (int i = 0; i < length; ++i)
-            combinations *= colours;
-        for (int code = 0; code < combinations; ++code) {
-            bool allowed = true;
-            for (int i = 0, rest = code; i < length; ++i, rest /= colours) {
-                trial[static_cast<std::size_t>(i)] = ColourOfLetter(palette[rest % colours]);
-                allowed = allowed && (cells[static_cast<std::size_t>(i)] >> trial[static_cast<std::size_t>(i)]) & 1;
-            }
-            if (!allowed)
-                continue;
-            if (!SameRuns(RunsOfLine(trial.data(), length), line))
-                continue;
-            any = true;
-            for (int i = 0; i < length; ++i)
-                expected[static_cast<std::size_t>(i)] |= OneColour(trial[static_cast<std::size_t>(i)]);
-        }
-
-        std::vector<ColourSet> solved = cells;
-        const bool fits = SolveLine(line.runs.data(), line.count, length, solved.data());
-        const QByteArray where = QStringLiteral("round %1: cells %2").arg(round).arg(TextOfCells(cells)).toUtf8();
-        QVERIFY2(fits == any, where.constData());
-        if (any)
-            QVERIFY2(TextOfCells(solved) == TextOfCells(expected), where.constData());
+        QTest::newRow("empty line") << "" << "5" << ". . . . .";
+        QTest::newRow("full line") << "5k" << "5" << "k k k k k";
+        QTest::newRow("two runs fit exactly with their gap") << "2k 2k" << "5" << "k k . k k";
+        QTest::newRow("overlap fixes the middle") << "3k" << "5" << "k. k. k k. k.";
+        QTest::newRow("touching colours fill the line") << "2r 2b" << "4" << "r r b b";
+        QTest::newRow("touching colours may slide") << "1r 1b" << "3" << ".r .rb .b";
+        QTest::newRow("gap then touch") << "1r 1r 1b" << "4" << "r . r b";
+        QTest::newRow("run slides behind a touching run") << "2k 1r" << "5" << "k. k. k.r k.r .r";
+        QTest::newRow("known white cell blocks the left") << "3k" << "? ? . ? ? ?" << ". . . k k k";
+        QTest::newRow("known black cell pins the second run") << "1k 1k" << "? ? ? k ?" << "k. k. . k .";
+        QTest::newRow("colours outside the line vanish") << "1m" << "? ?" << ".m .m";
     }
-}
+
+    void solve()
+    {
+        QFETCH(QString, runs);
+        QFETCH(QString, cells);
+        QFETCH(QString, expected);
+        std::vector<ColourSet> state = CellsOf(cells);
+        QVERIFY(Solve(RunsOfText(runs), state));
+        QCOMPARE(TextOfCells(state), expected);
+    }
+
+    void contradiction_data()
+    {
+        QTest::addColumn<QString>("runs");
+        QTest::addColumn<QString>("cells");
+
+        QTest::newRow("run longer than the line") << "3k" << "2";
+        QTest::newRow("two same-coloured runs without room for a gap") << "2r 2r" << "4";
+        QTest::newRow("coloured cell in an empty line") << "" << "? k ?";
+        QTest::newRow("white cell splits the only run") << "3k" << "? . ?";
+        QTest::newRow("decided cells give a different run") << "2k" << "k k k";
+        QTest::newRow("runs in the wrong order") << "1r 1b" << "b r";
+        QTest::newRow("cell with no colour at all") << "1k" << "k - ?";
+    }
+
+    // No placement fits: the cells are left as they were.
+    void contradiction()
+    {
+        QFETCH(QString, runs);
+        QFETCH(QString, cells);
+        std::vector<ColourSet> state = CellsOf(cells);
+        QVERIFY(!Solve(RunsOfText(runs), state));
+        QCOMPARE(TextOfCells(state), TextOfCells(CellsOf(cells)));
+    }
+
+    // 50 touching runs of alternating colours fill a line of 50; 51 never fit.
+    void longestLines()
+    {
+        std::vector<Run> runs;
+        for (int i = 0; i < 51; ++i)
+            runs.push_back(Run{i % 2 ? Red : Black, 1});
+        std::vector<ColourSet> cells(MaxLine, AllColours);
+        QVERIFY(!SolveLine(runs.data(), 51, MaxLine, cells.data()));
+        QVERIFY(SolveLine(runs.data(), 50, MaxLine, cells.data()));
+        QCOMPARE(TextOfCells(cells), QStringLiteral("k r ").repeated(25).trimmed());
+    }
+
+    void agreesWithBruteForce_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<QString>("palette");
+        QTest::newRow("black and white") << 11u << "k.";
+        QTest::newRow("three colours and white") << 14u << "rg.c";
+    }
+
+    // Random lines with random cells already narrowed, some of them without
+    // their own picture's colour, so that contradictions occur too: every colour
+    // a cell keeps must appear in some filling that gives the runs, and every
+    // such filling's colours must be kept.
+    void agreesWithBruteForce()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(QString, palette);
+        QRandomGenerator random(seed);
+        for (int round = 0; round < 300; ++round) {
+            const int length = 1 + static_cast<int>(random.bounded(palette.size() == 2 ? 8 : 6));
+            std::vector<int> picture(static_cast<std::size_t>(length));
+            for (int& c : picture)
+                c = ColourOf(palette[random.bounded(static_cast<int>(palette.size()))]);
+            const LineClues line = RunsOfLine(picture);
+            std::vector<ColourSet> cells(picture.size());
+            for (int i = 0; i < length; ++i) {
+                for (QChar letter : palette)
+                    if (random.bounded(3) != 0)
+                        cells[i] |= OneColour(ColourOf(letter));
+                if (round % 3 != 0)
+                    cells[i] |= OneColour(picture[i]);
+            }
+
+            std::vector<ColourSet> expected(picture.size(), 0);
+            bool any = false;
+            ForEachLine(palette, length, [&](const std::vector<int>& trial) {
+                for (int i = 0; i < length; ++i)
+                    if (!((cells[i] >> trial[i]) & 1))
+                        return;
+                if (!SameRuns(RunsOfLine(trial), line))
+                    return;
+                any = true;
+                for (int i = 0; i < length; ++i)
+                    expected[i] |= OneColour(trial[i]);
+            });
+
+            std::vector<ColourSet> solved = cells;
+            const QByteArray where = QStringLiteral("round %1: cells %2").arg(round).arg(TextOfCells(cells)).toUtf8();
+            QVERIFY2(Solve(line, solved) == any, where.constData());
+            if (any)
+                QVERIFY2(TextOfCells(solved) == TextOfCells(expected), where.constData());
+        }
+    }
+};
 
 QTEST_APPLESS_MAIN(TestLineSolver)
 #include "tst_linesolver.moc"

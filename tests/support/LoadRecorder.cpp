@@ -1,4 +1,6 @@
-#include "model_helpers.h"
+#include "support/LoadRecorder.h"
+
+#include <algorithm>
 
 namespace grizzet::test {
 namespace {
@@ -39,16 +41,6 @@ void RecordingSteps::ShowMessage(const LoadMessage& message)
     messages.push_back(message);
 }
 
-void RecordingSteps::SetChooserSwatches(int swatches)
-{
-    calls << QString("SetChooserSwatches %1").arg(swatches);
-}
-
-void RecordingSteps::SetCaption(const std::string& caption)
-{
-    calls << "SetCaption " + QString::fromStdString(caption);
-}
-
 void RecordingSteps::AddRecent(const std::string& path)
 {
     calls << "AddRecent " + QString::fromStdString(path);
@@ -67,26 +59,16 @@ void RecordingSteps::LayoutBoard()
 
 QString CaseName(LoadCase kind)
 {
-    switch (kind) {
-    case LoadCase::InvalidFile: return "invalid-file";
-    case LoadCase::TooWide: return "too-wide";
-    case LoadCase::TooHigh: return "too-high";
-    case LoadCase::Colours: return "colours";
-    case LoadCase::OpenError: return "open-error";
-    }
-    return "?";
+    static const char* const names[] = {"invalid-file", "too-wide", "too-high", "colours", "open-error"};
+    return QString::fromLatin1(names[static_cast<int>(kind)]);
 }
 
-QStringList Rows(const PuzzleState& state, int width, int height)
+QStringList CaseNames(const std::vector<LoadMessage>& messages)
 {
-    QStringList rows;
-    for (int y = 0; y < height; ++y) {
-        QString row;
-        for (int x = 0; x < width; ++x)
-            row += QChar('0' + state.Solution(x, y));
-        rows << row;
-    }
-    return rows;
+    QStringList names;
+    for (const LoadMessage& message : messages)
+        names << CaseName(message.kind);
+    return names;
 }
 
 void MarkOldPuzzle(PuzzleState& state)
@@ -110,10 +92,7 @@ void MarkOldPuzzle(PuzzleState& state)
 bool OldCluesIntact(const PuzzleState& state)
 {
     const auto all = [](const auto& cells, int value) {
-        for (auto cell : cells)
-            if (cell != value)
-                return false;
-        return true;
+        return std::all_of(cells.begin(), cells.end(), [value](int cell) { return cell == value; });
     };
     return all(state.RowClueLength.cells, 44) && all(state.ColClueLength.cells, 45)
         && all(state.RowClueColour.cells, 6) && all(state.ColClueColour.cells, 7)

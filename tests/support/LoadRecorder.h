@@ -1,5 +1,5 @@
-// Shared by the model tests: a load that runs on files held in memory and
-// records every step it asks of the world around it.
+// A load that runs on files held in memory and records every step it asks
+// of the world around it, and an old puzzle to see what a load leaves alone.
 #pragma once
 
 #include "model/LoadPuzzle.h"
@@ -20,19 +20,19 @@ public:
     bool failFind = false;
     bool failOpen = false;
     bool failLayout = false;
-
-    QStringList calls;                 // "BeginLoad", "ShowMessage colours", ...
-    std::vector<LoadMessage> messages;
-    int maxRowCluesAtAddRecent = -1;   // to see when the clues were derived
-    int maxRowCluesAtLayout = -1;
     std::string* recentList = nullptr;  // AddRecent overwrites it, as the shell's list does
+
+    QStringList calls;  // "BeginLoad", "ShowMessage colours", ...
+    std::vector<LoadMessage> messages;
+    int maxRowCluesAtAddRecent = -1;  // to see when the clues were derived
+    int maxRowCluesAtLayout = -1;
 
     bool FindFile(const std::string& path) override;
     std::unique_ptr<ByteSource> OpenFile(const std::string& path) override;
     void BeginLoad() override { calls << "BeginLoad"; }
     void ShowMessage(const LoadMessage& message) override;
-    void SetChooserSwatches(int swatches) override;
-    void SetCaption(const std::string& caption) override;
+    void SetChooserSwatches(int swatches) override { calls << QString("SetChooserSwatches %1").arg(swatches); }
+    void SetCaption(const std::string& caption) override { calls << "SetCaption " + QString::fromStdString(caption); }
     void AddRecent(const std::string& path) override;
     void LayoutBoard() override;
     void EndLoad() override { calls << "EndLoad"; }
@@ -41,12 +41,12 @@ private:
     PuzzleState& state_;
 };
 
+// "invalid-file", "too-wide", "too-high", "colours", "open-error".
 QString CaseName(LoadCase kind);
+QStringList CaseNames(const std::vector<LoadMessage>& messages);
 
-// The picture's rows as strings of colour numbers.
-QStringList Rows(const PuzzleState& state, int width, int height);
-
-// Fills the clue tables and the picture with marks no load would leave.
+// Fills the state with marks no load would leave: 7 by 9, named "old",
+// solved, every clue table full.
 void MarkOldPuzzle(PuzzleState& state);
 // True when the clue tables still hold those marks.
 bool OldCluesIntact(const PuzzleState& state);
