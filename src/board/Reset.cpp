@@ -12,10 +12,7 @@ constexpr QRgb TickGrey = 0x808080;  // RGB(128,128,128), without alpha
 
 void WhitenTicks(Surface& board, int xFirst, int xLast, int yFirst, int yLast)
 {
-    for (int px = xFirst; px <= xLast; ++px)
-        for (int py = yFirst; py <= yLast; ++py)
-            if (board.GetPixel(px, py) == TickGrey)
-                board.SetPixel(px, py, qRgb(255, 255, 255));
+    board.ReplaceColour(QRect(QPoint(xFirst, yFirst), QPoint(xLast, yLast)), TickGrey, qRgb(255, 255, 255));
 }
 
 // A tick is no more than grey pixels in the two clue bands left of and above

@@ -75,53 +75,154 @@ void Surface::Cls()
     image_.fill(back_);
     currentX_ = 0;
     currentY_ = 0;
-    update();
+    Changed(rect());
 }
 
-void Surface::SetFontName(const QString& family) { font_.setFamily(family); }
-void Surface::SetFontSize(float points) { font_.setPointSizeF(points); }
+void Surface::SetFontName(const QString& family)
+{
+    if (family == font_.family())
+        return;
+    font_.setFamily(family);
+    FontChanged();
+}
+
+void Surface::SetFontSize(float points)
+{
+    if (points == font_.pointSizeF())
+        return;
+    font_.setPointSizeF(points);
+    FontChanged();
+}
+
 float Surface::FontSize() const { return static_cast<float>(font_.pointSizeF()); }
+
+void Surface::FontChanged()
+{
+    measures_.reset();
+    advances_.clear();
+    stamps_.clear();
+}
+
+const Surface::FontMeasures& Surface::Measures() const
+{
+    // Measured for the image's own resolution, so what is measured is what is drawn.
+    if (!measures_) {
+        const QFontMetricsF metrics(font_, &image_);
+        measures_.emplace(FontMeasures{metrics, metrics.ascent(), metrics.height()});
+    }
+    return *measures_;
+}
+
+qreal Surface::Advance(const QString& text) const
+{
+    const auto known = advances_.constFind(text);
+    if (known != advances_.constEnd())
+        return *known;
+    if (advances_.size() > 1024)
+        advances_.clear();
+    const qreal advance = Measures().metrics.horizontalAdvance(text);
+    advances_.insert(text, advance);
+    return advance;
+}
 
 float Surface::TextWidth(const QString& text) const
 {
-    // Measured for the image's own resolution, so what is measured is what is drawn.
-    return static_cast<float>(QFontMetricsF(font_, &image_).horizontalAdvance(text) / PixelsPerScaleUnit());
+    return static_cast<float>(Advance(text) / PixelsPerScaleUnit());
 }
 
 float Surface::TextHeight(const QString&) const
 {
-    return static_cast<float>(QFontMetricsF(font_, &image_).height() / PixelsPerScaleUnit());
+    return static_cast<float>(Measures().height / PixelsPerScaleUnit());
 }
 
 void Surface::Print(const QString& text)
 {
     Grow();
-    const QFontMetricsF metrics(font_, &image_);
+    const FontMeasures& measures = Measures();
     const double ppu = PixelsPerScaleUnit();
-    const QPointF topLeft(Nearest(currentX_ * ppu), Nearest(currentY_ * ppu));
-    const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-    {
+    const QPoint origin(Nearest(currentX_ * ppu), Nearest(currentY_ * ppu));
+    const QRectF box(origin, QSizeF(Advance(text), measures.height));
+    const Stamp& stamp = StampOf(text);
+    if (transparentText_ && stamp.exact) {
+        // The text's pixels are known: no painter, no shaping.
+        const QRgb pixel = fore_ | 0xFF000000u;
+        uchar* const bits = image_.bits();
+        const qsizetype stride = image_.bytesPerLine();
+        for (const QPoint& offset : stamp.pixels) {
+            const QPoint at = origin + offset;
+            if (image_.valid(at))
+                reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = pixel;
+        }
+    } else {
         QPainter painter(&image_);
         painter.setFont(font_);
         if (!transparentText_)
             painter.fillRect(box, QColor::fromRgb(back_));
         painter.setPen(QColor::fromRgb(fore_));
-        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+        painter.drawText(QPointF(origin.x(), origin.y() + measures.ascent), text);
     }
     Changed(box.toAlignedRect());
     currentX_ = 0;
-    currentY_ += static_cast<float>(metrics.height() / ppu);
+    currentY_ += static_cast<float>(measures.height / ppu);
+}
+
+const Surface::Stamp& Surface::StampOf(const QString& text)
+{
+    const auto known = stamps_.constFind(text);
+    if (known != stamps_.constEnd())
+        return *known;
+    if (stamps_.size() > 1024)
+        stamps_.clear();
+    // Drawn once as Print would draw it, on a transparent sheet at the same
+    // fraction of a pixel, with room for strokes beyond the text's box.
+    const FontMeasures& measures = Measures();
+    const int margin = static_cast<int>(std::ceil(measures.height));
+    QImage sheet(static_cast<int>(std::ceil(Advance(text))) + 2 * margin,
+                 static_cast<int>(std::ceil(measures.height)) + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    sheet.setDotsPerMeterX(image_.dotsPerMeterX());
+    sheet.setDotsPerMeterY(image_.dotsPerMeterY());
+    sheet.fill(Qt::transparent);
+    {
+        QPainter painter(&sheet);
+        painter.setFont(font_);
+        painter.setPen(QColor::fromRgb(fore_));
+        painter.drawText(QPointF(margin, margin + measures.ascent), text);
+    }
+    Stamp stamp;
+    stamp.exact = true;
+    for (int y = 0; y < sheet.height() && stamp.exact; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
+        for (int x = 0; x < sheet.width(); ++x) {
+            const int alpha = qAlpha(row[x]);
+            if (alpha == 255)
+                stamp.pixels.emplace_back(x - margin, y - margin);
+            else if (alpha != 0)
+                stamp.exact = false;  // smoothed edges blend with what lies beneath
+        }
+    }
+    if (!stamp.exact)
+        stamp.pixels.clear();
+    return *stamps_.insert(text, stamp);
 }
 
 int Surface::ToPixelX(float x) const { return Nearest(x * PixelsPerScaleUnit()); }
 int Surface::ToPixelY(float y) const { return Nearest(y * PixelsPerScaleUnit()); }
+
+QRect Surface::PixelBox(float x1, float y1, float x2, float y2) const
+{
+    const double ppu = PixelsPerScaleUnit();
+    return QRect(QPoint(Nearest(x1 * ppu), Nearest(y1 * ppu)), QPoint(Nearest(x2 * ppu), Nearest(y2 * ppu))).normalized();
+}
 
 void Surface::DrawLine(float x1, float y1, float x2, float y2, QRgb colour)
 {
     Grow();
     const QPoint from(ToPixelX(x1), ToPixelY(y1));
     const QPoint to(ToPixelX(x2), ToPixelY(y2));
-    {
+    if (from.x() == to.x() || from.y() == to.y()) {
+        // Straight across or down: the pixels from one end to the other.
+        FillPixels(QRect(from, to).normalized(), colour);
+    } else {
         QPainter painter(&image_);
         painter.setPen(QPen(QColor::fromRgb(colour), 0));
         painter.drawLine(from, to);
@@ -133,27 +234,34 @@ void Surface::DrawLine(float x1, float y1, float x2, float y2, QRgb colour)
 void Surface::DrawBox(float x1, float y1, float x2, float y2, QRgb colour)
 {
     Grow();
-    const QRect box = QRect(QPoint(ToPixelX(x1), ToPixelY(y1)), QPoint(ToPixelX(x2), ToPixelY(y2))).normalized();
-    {
-        QPainter painter(&image_);
-        const QColor pen = QColor::fromRgb(colour);
-        painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), pen);
-        painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), pen);
-        painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), pen);
-        painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), pen);
-    }
+    const QRect box = PixelBox(x1, y1, x2, y2);
+    FillPixels(QRect(box.left(), box.top(), box.width(), 1), colour);
+    FillPixels(QRect(box.left(), box.bottom(), box.width(), 1), colour);
+    FillPixels(QRect(box.left(), box.top(), 1, box.height()), colour);
+    FillPixels(QRect(box.right(), box.top(), 1, box.height()), colour);
     Changed(box);
 }
 
 void Surface::FillBox(float x1, float y1, float x2, float y2, QRgb colour)
 {
     Grow();
-    const QRect box = QRect(QPoint(ToPixelX(x1), ToPixelY(y1)), QPoint(ToPixelX(x2), ToPixelY(y2))).normalized();
-    {
-        QPainter painter(&image_);
-        painter.fillRect(box, QColor::fromRgb(colour));
-    }
+    const QRect box = PixelBox(x1, y1, x2, y2);
+    FillPixels(box, colour);
     Changed(box);
+}
+
+void Surface::FillPixels(const QRect& box, QRgb colour)
+{
+    // Straight into the image's rows: the pixels an opaque QPainter::fillRect
+    // covers, without setting up a painter for each of thousands of cells.
+    const QRect clipped = box & image_.rect();
+    if (clipped.isEmpty())
+        return;
+    const QRgb pixel = colour | 0xFF000000u;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + clipped.left(), clipped.width(), pixel);
 }
 
 void Surface::DrawDot(float x, float y, QRgb colour)
@@ -166,11 +274,17 @@ void Surface::DrawDot(float x, float y, QRgb colour)
     const int left = Nearest(x * ppu) - drawWidth_ / 2;
     const int top = Nearest(y * ppu) - drawWidth_ / 2;
     const double radiusSquared = d * d / 4;
+    const QRgb pixel = colour | 0xFF000000u;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (int j = 0; j < drawWidth_; ++j) {
+        if (top + j < 0 || top + j >= image_.height())
+            continue;
+        QRgb* row = reinterpret_cast<QRgb*>(bits + (top + j) * stride);
         for (int i = 0; i < drawWidth_; ++i) {
             const double dx = i + 0.5 - d / 2, dy = j + 0.5 - d / 2;
-            if (dx * dx + dy * dy <= radiusSquared && image_.valid(left + i, top + j))
-                image_.setPixel(left + i, top + j, colour);
+            if (dx * dx + dy * dy <= radiusSquared && left + i >= 0 && left + i < image_.width())
+                row[left + i] = pixel;
         }
     }
     Changed(QRect(left, top, drawWidth_, drawWidth_));
@@ -197,11 +311,43 @@ QRgb Surface::GetPixel(int x, int y) const
 void Surface::SetPixel(int x, int y, QRgb colour)
 {
     Grow();
-    if (image_.valid(x, y))
+    if (image_.valid(x, y)) {
         image_.setPixel(x, y, colour | 0xFF000000u);
+        pixelsChanged_ |= QRect(x, y, 1, 1);
+    }
 }
 
-void Surface::Refresh() { update(); }
+void Surface::ReplaceColour(const QRect& pixels, QRgb from, QRgb to)
+{
+    Grow();
+    if (!pixels.isValid())
+        return;
+    const QRect clipped = pixels & image_.rect();
+    const QRgb old = from | 0xFF000000u;
+    const QRgb replacement = to | 0xFF000000u;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        int first = -1, last = -1;
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            if (row[x] == old) {
+                row[x] = replacement;
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        if (first >= 0)
+            pixelsChanged_ |= QRect(first, y, last - first + 1, 1);
+    }
+}
+
+void Surface::Refresh()
+{
+    if (pixelsChanged_.isEmpty())
+        return;
+    Changed(pixelsChanged_);
+    pixelsChanged_ = QRect();
+}
 
 void Surface::UseCustomPointer(bool on)
 {
@@ -216,6 +362,7 @@ void Surface::UseCustomPointer(bool on)
 
 void Surface::paintEvent(QPaintEvent* event)
 {
+    pending_ = QRect();
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), image_, event->rect());
 }
@@ -269,6 +416,15 @@ void Surface::mouseMoveEvent(QMouseEvent* event)
         onMouseMove(ArgsOf(event));
 }
 
-void Surface::Changed(const QRect& pixels) { update(pixels); }
+void Surface::Changed(const QRect& pixels)
+{
+    // One growing rectangle until the next paint: thousands of small updates
+    // (a reset, error marks) would each be merged into Qt's dirty region.
+    const QRect united = pending_ | pixels;
+    if (united == pending_)
+        return;
+    pending_ = united;
+    update(pending_);
+}
 
 }  // namespace grizzet

@@ -6,10 +6,14 @@
 #include <QColor>
 #include <QCursor>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace grizzet {
 
@@ -91,6 +95,11 @@ public:
     // Device pixels of the image; a change shows after Refresh.
     QRgb GetPixel(int x, int y) const;
     void SetPixel(int x, int y, QRgb colour);
+    // Every pixel of exactly one colour inside a box of device pixels (both
+    // corners included) takes another; a change shows after Refresh.
+    void ReplaceColour(const QRect& pixels, QRgb from, QRgb to);
+    // Shows the pixels changed since the last Refresh; every other drawing
+    // shows by itself.
     void Refresh();
 
     // The image, for tests and for the error marking's exact pixels.
@@ -118,8 +127,26 @@ protected:
 private:
     int ToPixelX(float x) const;
     int ToPixelY(float y) const;
+    // A box between two corners in the surface's unit, as device pixels.
+    QRect PixelBox(float x1, float y1, float x2, float y2) const;
     void Grow() const;
+    void FillPixels(const QRect& box, QRgb colour);
     void Changed(const QRect& pixels);
+    void FontChanged();
+    struct FontMeasures {
+        QFontMetricsF metrics;
+        qreal ascent;
+        qreal height;
+    };
+    const FontMeasures& Measures() const;
+    qreal Advance(const QString& text) const;
+    // The pixels a text inks, relative to its top-left corner, as drawn
+    // through a painter; empty when the font does not ink whole pixels.
+    struct Stamp {
+        bool exact = false;
+        std::vector<QPoint> pixels;
+    };
+    const Stamp& StampOf(const QString& text);
     MouseArgs ArgsOf(QMouseEvent* event) const;
 
     ScaleUnit unit_ = ScaleUnit::Pixel;
@@ -127,6 +154,13 @@ private:
     QRgb back_ = 0xFFFFFFFF;
     QRgb fore_ = 0xFF000000;
     QFont font_;
+    // Measures and inked pixels of the texts of the current font: the clues
+    // repeat the same few numbers thousands of times.
+    mutable std::optional<FontMeasures> measures_;
+    mutable QHash<QString, qreal> advances_;
+    QHash<QString, Stamp> stamps_;
+    QRect pending_;        // asked to repaint, not painted yet
+    QRect pixelsChanged_;  // changed pixel by pixel since the last Refresh
     bool transparentText_ = true;
     float currentX_ = 0;
     float currentY_ = 0;

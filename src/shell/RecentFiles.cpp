@@ -82,13 +82,13 @@ void AddRecent(Form1& form, const std::string& path)
     for (int i = RecentCount - 1; i > 0; --i)
         entries[i] = entries[i - 1];
     entries[0] = path;
-    RefreshRecent(form);
     // The clean-up made room (an older copy of the path went): the entry
-    // pushed out comes back at the end.
-    if (entries[RecentCount - 1].empty()) {
+    // pushed out comes back at the end. Cleaning before the refresh saves the
+    // file once, not twice: each save waits for the disk.
+    CleanRecent(entries);
+    if (entries[RecentCount - 1].empty())
         entries[RecentCount - 1] = pushedOut;
-        RefreshRecent(form);
-    }
+    RefreshRecent(form);
 }
 
 void Form1::MMrecent_Click(int index)

@@ -1,0 +1,165 @@
+#include "GameDriver.h"
+
+#include "shell/Form1.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+#include <cmath>
+#include <fstream>
+
+namespace grizzet::bench {
+
+double MsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+namespace {
+
+// Counts paint events per widget, for the whole application, and keeps the
+// area of each widget's last one.
+class PaintWatch final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints_[watched];
+            areas_[watched] = static_cast<QPaintEvent*>(event)->rect();
+        }
+        return false;
+    }
+    int Paints(const QObject* widget) const { return paints_.value(widget); }
+    QRect LastArea(const QObject* widget) const { return areas_.value(widget); }
+
+private:
+    QHash<const QObject*, int> paints_;
+    QHash<const QObject*, QRect> areas_;
+};
+
+PaintWatch* watch = nullptr;
+bool timedOut = false;
+
+}  // namespace
+
+void WatchPaints(QApplication& app)
+{
+    watch = new PaintWatch;
+    watch->setParent(&app);
+    app.installEventFilter(watch);
+}
+
+int Paints(const QWidget* widget) { return watch->Paints(widget); }
+QRect LastPaintedArea(const QWidget* widget) { return watch->LastArea(widget); }
+bool RepaintTimedOut() { return timedOut; }
+
+void UntilPainted(const PaintCounts& before)
+{
+    QElapsedTimer limit;
+    limit.start();
+    for (;;) {
+        bool all = true;
+        for (const auto& [widget, count] : before)
+            all = all && watch->Paints(widget) > count;
+        if (all)
+            return;
+        if (limit.elapsed() > 5000) {
+            timedOut = true;
+            return;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
+PaintCounts Counts(std::initializer_list<const QWidget*> widgets)
+{
+    PaintCounts counts;
+    for (const QWidget* widget : widgets)
+        counts.emplace_back(widget, watch->Paints(widget));
+    return counts;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+double TimeUntilPainted(const std::function<void()>& action, std::initializer_list<const QWidget*> widgets)
+{
+    const auto counts = Counts(widgets);
+    const auto start = Clock::now();
+    action();
+    UntilPainted(counts);
+    return MsSince(start);
+}
+
+// A picture in all eight colours: even rows of touching colours (50 clues
+// each), odd rows mostly background, so the columns get many clues too.
+std::string WriteStripes(const QString& folder)
+{
+    constexpr std::uint8_t Coloured[] = {Black, Red, Blue, Yellow, Green, Magenta, Cyan};
+    std::string bytes = "P6\n50 50\n1\n";  // a greater maximum would ask for a message
+    for (int y = 0; y < MaxSide; ++y) {
+        for (int x = 0; x < MaxSide; ++x) {
+            std::uint8_t colour = White;
+            if (y % 2 == 0)
+                colour = Coloured[(x + y / 2) % 7];
+            else if (x % 4 == 0)
+                colour = Coloured[(x + y) % 7];
+            const std::uint32_t rgb = DisplayColour[colour];
+            for (const int shift : {16, 8, 0})
+                bytes += static_cast<char>((rgb >> shift) & 1);
+        }
+    }
+    const std::string path = QDir(folder).filePath(QStringLiteral("stripes.ppm")).toStdString();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+QPoint Pixel(double xPoints, double yPoints)
+{
+    const double ppp = PixelsPerUnit(ScaleUnit::Point);
+    return {static_cast<int>(std::nearbyint(xPoints * ppp)), static_cast<int>(std::nearbyint(yPoints * ppp))};
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+QPoint CellMiddle(const PuzzleState& state, int x, int y)
+{
+    return Pixel((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
+}
+
+QPoint RowClue(const Form1& form, int row, int clue)
+{
+    const PuzzleState& s = form.state;
+    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
+    return Pixel(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
+}
+
+QPoint ColumnClue(const Form1& form, int column, int clue)
+{
+    const PuzzleState& s = form.state;
+    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
+    return Pixel(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
+}
+
+void Press(QWidget* widget, QPoint pos)
+{
+    SendMouse(widget, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+}
+
+void Release(QWidget* widget, QPoint pos)
+{
+    SendMouse(widget, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+}
+
+void Drag(QWidget* widget, QPoint pos) { SendMouse(widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton); }
+
+}  // namespace grizzet::bench
