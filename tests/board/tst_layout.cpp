@@ -130,14 +130,6 @@ private slots:
         QCOMPARE(game.form->Picture1->size(), QSize(PixelOf(across * 3 + 2, 0).x(), PixelOf(0, down * 3).y()));
     }
 
-    void largeAreaCapsAt72()
-    {
-        Game game(400, 400);
-        game.Load({"k"});
-        QCOMPARE(game.form->Picture1->FontSize(), 72.0f);
-        QCOMPARE(int(game.state.CellSize), qRound(game.form->Picture1->TextWidth(QStringLiteral("10 "))));
-    }
-
     // A small puzzle leaves a white board up to the side panel and the bottom.
     void boardCoversFreeArea()
     {

@@ -115,27 +115,6 @@ private slots:
         QCOMPARE(int(state.MaxRowClues), maxRow);
         QCOMPARE(int(state.MaxColClues), maxColumn);
     }
-
-    void emptyPictureFails_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::newRow("width 0") << 0 << 5;
-        QTest::newRow("height 0") << 5 << 0;
-    }
-
-    void emptyPictureFails()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        PuzzleState state;
-        MarkOldPuzzle(state);
-        state.Solution.Fill(Black);
-        state.PuzzleWidth = std::int16_t(width);
-        state.PuzzleHeight = std::int16_t(height);
-        QVERIFY_THROWS_EXCEPTION(RunTimeFailure, DeriveClues(state));
-        QVERIFY(OldCluesIntact(state));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestClues)

@@ -23,7 +23,6 @@ private slots:
         QTest::newRow("leading zeros") << QByteArray("0032767 ") << 32767 << -1;
         QTest::newRow("comment before") << QByteArray("#c 99\n42 ") << 42 << -1;
         QTest::newRow("comment inside a number") << QByteArray("1#c\n2 3") << 12 << int('3');
-        QTest::newRow("two comments inside") << QByteArray("1#a\n#b\n2 ") << 12 << -1;
         QTest::newRow("CR LF after a comment ends the number")
             << QByteArray("4#c\r\n2") << 4 << int('2');
         QTest::newRow("comment up to the end of file") << QByteArray("12#no line end") << 12 << -1;

@@ -1,5 +1,4 @@
 // The drawing surface: units, shapes on device pixels, text, pixels, mouse.
-#include "platform/Dialogs.h"
 #include "platform/Surface.h"
 
 #include <QMouseEvent>
@@ -11,25 +10,6 @@ class TestSurface : public QObject {
     Q_OBJECT
 
 private slots:
-    void unitsAt96Dpi()
-    {
-        QCOMPARE(LogicalDpi(), 96.0);
-        QCOMPARE(PixelsPerUnit(ScaleUnit::Pixel), 1.0);
-        QCOMPARE(PixelsPerUnit(ScaleUnit::Point), 4.0 / 3.0);
-        QCOMPARE(PixelsPerUnit(ScaleUnit::Twip), 1.0 / 15.0);
-    }
-
-    void geometryInContainerUnits()
-    {
-        Surface surface;
-        surface.Move(1920, 600, ScaleUnit::Twip);
-        surface.Resize(735, 1455, ScaleUnit::Twip);
-        QCOMPARE(surface.geometry(), QRect(128, 40, 49, 97));
-        surface.SetScaleUnit(ScaleUnit::Point);
-        QCOMPARE(surface.ScaleWidth(), 36.75f);
-        QCOMPARE(surface.Left(ScaleUnit::Point), 96.0f);
-    }
-
     // Boxes cover both corners' pixels; a one-point strip is two pixels wide
     // where a one-pixel outline is one, so heavy grid lines stand out.
     void boxesCoverBothCorners()
@@ -135,14 +115,6 @@ private slots:
         QCOMPARE(seen.Shift, shift);
         QCOMPARE(seen.X, 36.0f);
         QCOMPARE(seen.Y, 15.0f);
-    }
-
-    void openFilterInQtForm()
-    {
-        QCOMPARE(QtFilterOf(QStringLiteral("All Known Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Black And White Bitmaps "
-                                           "(*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*")),
-                 QStringLiteral("All Known Bitmaps (*.pbm *.ppm);;Black And White Bitmaps (*.pbm);;"
-                                "Color Bitmaps (*.ppm);;All Files (*)"));
     }
 };
 

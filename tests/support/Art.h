@@ -5,23 +5,79 @@
 
 #include "model/PuzzleState.h"
 
-#include <QByteArray>
+#include <QFile>
 #include <QStringList>
+#include <QTest>
+
+#include <algorithm>
 
 namespace grizzet::test {
 
 // The colour number of a character, -1 for any other.
-int ColourOf(QChar cell);
+inline int ColourOf(QChar cell)
+{
+    if (cell >= '0' && cell <= '7')
+        return cell.digitValue();
+    return cell == '#' ? Black : static_cast<int>(QStringLiteral("k.rbygmc").indexOf(cell));
+}
+
 // A picture into a grid, white outside it.
-Grid GridOf(const QStringList& rows);
+inline Grid GridOf(const QStringList& rows)
+{
+    Grid grid;
+    grid.Fill(White);
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < rows[y].size(); ++x)
+            grid(x, y) = static_cast<std::uint8_t>(ColourOf(rows[y][x]));
+    return grid;
+}
+
 // A grid's corner as rows of letters.
-QStringList ArtOf(const Grid& grid, int width, int height);
+inline QStringList ArtOf(const Grid& grid, int width, int height)
+{
+    QStringList rows;
+    for (int y = 0; y < height; ++y) {
+        QString row;
+        for (int x = 0; x < width; ++x)
+            row += grid(x, y) < ColourCount ? QStringLiteral("k.rbygmc")[grid(x, y)] : QChar('?');
+        rows << row;
+    }
+    return rows;
+}
+
 // The picture and its size into the state, as a load leaves them.
-void SetPicture(PuzzleState& state, const QStringList& rows);
+inline void SetPicture(PuzzleState& state, const QStringList& rows)
+{
+    state.Solution = GridOf(rows);
+    state.PuzzleHeight = static_cast<std::int16_t>(rows.size());
+    state.PuzzleWidth = static_cast<std::int16_t>(rows.isEmpty() ? 0 : rows[0].size());
+}
 
 // The picture as a plain Netpbm file: "P1" when it is black and white only,
 // otherwise "P3" with maximum 1.
-QByteArray PictureFile(const QStringList& rows);
-void WriteFile(const QString& path, const QByteArray& bytes);
+inline QByteArray PictureFile(const QStringList& rows)
+{
+    const QString art = rows.join(QString());
+    const bool pbm = std::all_of(art.begin(), art.end(), [](QChar cell) { return ColourOf(cell) <= White; });
+    QByteArray bytes = (pbm ? "P1\n" : "P3\n") + QByteArray::number(rows[0].size()) + ' '
+                       + QByteArray::number(rows.size()) + (pbm ? "\n" : "\n1\n");
+    for (const QString& row : rows) {
+        for (QChar cell : row) {
+            const std::uint32_t rgb = DisplayColour[ColourOf(cell)];
+            bytes += pbm ? QByteArray(rgb == 0 ? "1 " : "0 ")
+                         : QByteArray::number((rgb >> 16) & 1) + ' ' + QByteArray::number((rgb >> 8) & 1) + ' '
+                               + QByteArray::number(rgb & 1) + "  ";
+        }
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
 
 }  // namespace grizzet::test
