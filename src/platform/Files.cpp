@@ -118,8 +118,17 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
 {
     if (path.empty() || path.find('\0') != std::string::npos)
         return false;
+    // A name taken by anything but an ordinary file (a FIFO, a device, a
+    // folder, a link to one of them, a dangling or looping link) is left
+    // alone: the save would otherwise follow the link and replace its target.
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (status.type() != std::filesystem::file_type::not_found && !IsOrdinaryFile(path))
+        return false;
     QSaveFile file(ToQt(path));
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that fails (a full disk) must fail the commit, and
+    // a buffered write would only fail in the flush, which the commit ignores.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const auto size = static_cast<qint64>(bytes.size());
     // Without a commit the new file is thrown away and the old one stays.
