@@ -103,7 +103,7 @@ private slots:
         const QList<QPoint> wrong{{0, 0}, {0, 2}, {1, 1}};
         for (int x = 0; x < 7; ++x)
             for (int y = 0; y < 3; ++y)
-                QVERIFY2(Marked(game, x, y) == wrong.contains({x, y}), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(Marked(game, x, y) == wrong.contains({x, y}), qPrintable(QString("%1,%2").arg(x).arg(y)));
         const Surface& field = *game.form->HetVeld;
         const int c = game.state.CellSize;
         for (int x = 0; x < 7; ++x)

@@ -108,11 +108,11 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("code");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("black and white") << QStringList{"cat.pbm"} << 0
-                                         << QByteArray("{\"file\":\"cat.pbm\",\"loaded\":true,\"messages\":[],\"width\":3,"
-                                                       "\"height\":2,\"colours\":2,\"name\":\"cat\",\"solution\":[\"010\","
-                                                       "\"101\"],\"rowClues\":[[[1,0],[1,0]],[[1,0]]],\"columnClues\":"
-                                                       "[[[1,0]],[[1,0]],[[1,0]]],\"maxRowClues\":2,\"maxColClues\":1}");
+        QTest::newRow("black and white")
+            << QStringList{"cat.pbm"} << 0
+            << QByteArray("{\"file\":\"cat.pbm\",\"loaded\":true,\"messages\":[],\"width\":3,\"height\":2,"
+                          "\"colours\":2,\"name\":\"cat\",\"solution\":[\"010\",\"101\"],\"rowClues\":[[[1,0],[1,0]],"
+                          "[[1,0]]],\"columnClues\":[[[1,0]],[[1,0]],[[1,0]]],\"maxRowClues\":2,\"maxColClues\":1}");
         QTest::newRow("colours, Dutch")
             << QStringList{"--lang", "nl", "my.red.ppm"} << 0
             << QByteArray("{\"file\":\"my.red.ppm\",\"loaded\":true,\"messages\":[{\"case\":\"colours\",\"icon\":"

@@ -266,8 +266,8 @@ private slots:
             {"too high", "P1 3 60\n", true, {"Bitmap too high", "Bitmap te hoog", "Bitmap troppo alta"},
              {"The bitmap's height cannot be more than 50 pixels. This bitmap's height is 60 pixels.",
               "De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 60 pixels hoog.",
-              QString::fromUtf8("L\u2019altezza della bitmap non pu\u00f2 superare I 50 pixel. L\u2019altezza di questa "
-                                "bitmap \u00e8 di 60 pixels.")}},
+              QString::fromUtf8("L\u2019altezza della bitmap non pu\u00f2 superare I 50 pixel. L\u2019altezza di "
+                                "questa bitmap \u00e8 di 60 pixels.")}},
             {"colours", "P3 1 1 255 0 0 0", false,
              {"Bitmap too many colors", "Bitmap te veel kleuren", "Bitmap con troppi colori"},
              {"This bitmap contains more than 8 colors. The colors will be compressed. If you save the bitmap, only 8 "

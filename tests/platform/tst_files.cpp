@@ -114,7 +114,9 @@ private slots:
     {
         QFETCH(QString, path);
         WriteFile(In("folder.pbm/inside"), "kept");
-        const auto entries = [this] { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden); };
+        const auto entries = [this] {
+            return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+        };
         const QStringList before = entries();
 
         QVERIFY(!ReplaceFile(Local(path), "new"));

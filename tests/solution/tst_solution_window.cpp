@@ -117,7 +117,7 @@ private slots:
         game.OpenSolution();
         Form2& window = game.Solution();
         const QPoint offCentre = window.frameGeometry().center() - window.screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 
         // The player moves it; the next showing, even of another size, stays there.
         window.move(40, 60);

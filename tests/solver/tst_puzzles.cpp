@@ -40,7 +40,8 @@ private slots:
             QVERIFY2(s.PuzzleWidth >= 5 && s.PuzzleHeight >= 5, qPrintable(name));
             const SolveReport report = SolvePuzzle(CluesOf(s));
             QVERIFY2(report.verdict == Verdict::UniqueByLines, qPrintable(name));
-            QCOMPARE(ArtOf(report.first, s.PuzzleWidth, s.PuzzleHeight), ArtOf(s.Solution, s.PuzzleWidth, s.PuzzleHeight));
+            QCOMPARE(ArtOf(report.first, s.PuzzleWidth, s.PuzzleHeight),
+                     ArtOf(s.Solution, s.PuzzleWidth, s.PuzzleHeight));
 
             large += s.PuzzleWidth >= 40 && s.PuzzleHeight >= 40;
             magics.insert(magic);
@@ -59,7 +60,8 @@ private slots:
             QVERIFY2(colours.size() >= 2, qPrintable(name));
             colourCounts.insert(colours.size());
         }
-        QVERIFY2(pbm >= 15 && ppm >= 25 && large >= 3, qPrintable(QStringLiteral("%1 %2 %3").arg(pbm).arg(ppm).arg(large)));
+        QVERIFY2(pbm >= 15 && ppm >= 25 && large >= 3,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(pbm).arg(ppm).arg(large)));
         QCOMPARE(magics, (std::set<QByteArray>{"P1", "P3", "P4", "P6"}));
         QVERIFY(colourCounts.count(7) == 1);
         QVERIFY(touching);
