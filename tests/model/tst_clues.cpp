@@ -62,6 +62,8 @@ private slots:
                                                   << QStringList{"1:2", "", "1:2"} << 2 << 1;
         QTest::newRow("a row of one colour") << QStringList{"44444"} << QStringList{"5:4"}
                                              << QStringList(5, "1:4") << 1 << 1;
+        QTest::newRow("all white") << QStringList(3, "1111") << QStringList(3, "") << QStringList(4, "") << 1 << 1;
+        QTest::newRow("1x1 black") << QStringList{"0"} << QStringList{"1:0"} << QStringList{"1:0"} << 1 << 1;
         QTest::newRow("1x1 white") << QStringList{"1"} << QStringList{""} << QStringList{""} << 1
                                    << 1;
         // Columns: the clue that touches the bottom is counted once, a white

@@ -74,6 +74,7 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("empty line") << "" << "? ? ? ? ?" << ". . . . .";
+        QTest::newRow("full line") << "5k" << "? ? ? ? ?" << "k k k k k";
         QTest::newRow("two runs fit exactly with their gap") << "2k 2k" << "? ? ? ? ?" << "k k . k k";
         QTest::newRow("overlap fixes the middle") << "3k" << "? ? ? ? ?" << "k. k. k k. k.";
         QTest::newRow("touching colours fill the line") << "2r 2b" << "? ? ? ?" << "r r b b";
