@@ -29,8 +29,9 @@ fi
 # that are errors and name a file under src/.
 ours=$(awk -v src="$root/src/" '
   function flush() {
-    if (block ~ /(Invalid (read|write|free)|uninitialised|Mismatched free|overlap|Syscall param|definitely lost|indirectly lost)/ \
-        && index(block, src) > 0) { printf "%s\n", block; count++ }
+    error = block ~ /(Invalid (read|write|free)|uninitialised|Mismatched free|overlap|Syscall param)/ \
+            || block ~ /(definitely|indirectly) lost/
+    if (error && index(block, src) > 0) { printf "%s\n", block; count++ }
     block = ""
   }
   /^==[0-9]+== *$/ { flush(); next }

@@ -67,7 +67,8 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("entries");
         for (quint32 seed = 1; seed <= 4; ++seed)
             QTest::addRow("random %u", seed) << RandomBytes(seed, int(seed * 300)) << QList<QByteArray>();
-        QTest::newRow("random, lengths past the end") << QByteArray("\xff") + RandomBytes(5, 100) << QList<QByteArray>();
+        QTest::newRow("random, lengths past the end")
+            << QByteArray("\xff") + RandomBytes(5, 100) << QList<QByteArray>();
         QTest::newRow("a FIFO's path") << QByteArray() << QList<QByteArray>({"$fifo.pbm", "$good.pbm"});
         QTest::newRow("a device's path") << QByteArray() << QList<QByteArray>({"/dev/zero", "$good.pbm"});
         QTest::newRow("a link to a FIFO") << QByteArray() << QList<QByteArray>({"$fifolink.pbm", "$good.pbm"});
