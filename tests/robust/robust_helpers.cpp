@@ -15,33 +15,6 @@
 
 namespace grizzet::robust {
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray SmallPbm() { return QByteArray("P1\n3 2\n1 0 1\n0 1 0\n"); }
-
-QByteArray RecentIniOf(const std::vector<QByteArray>& paths)
-{
-    QByteArray bytes;
-    for (const QByteArray& path : paths) {
-        bytes += static_cast<char>(path.size());
-        bytes += path;
-    }
-    return bytes;
-}
-
 QByteArray RandomBytes(quint32 seed, int size)
 {
     QRandomGenerator random(seed);
@@ -73,53 +46,33 @@ QStringList NamesIn(const QString& folder)
                                   QDir::Name);
 }
 
-Game::Game()
-{
-    MsgBoxHook = [this](const MsgBoxCall& call) { messages.push_back(call); };
-}
-
-Game::~Game()
-{
-    form_.reset();
-    MsgBoxHook = nullptr;
-    OpenDialogHook = nullptr;
-}
-
 std::string Game::Local(const QString& name) const { return QFile::encodeName(FileIn(name)).toStdString(); }
-
-std::string Game::Picture(const QString& name, const QByteArray& bytes)
-{
-    WriteBytes(FileIn(name), bytes);
-    return Local(name);
-}
 
 Form1& Game::Start()
 {
-    form_ = std::make_unique<Form1>(state, QFile::encodeName(Folder()).toStdString());
-    form_->show();
-    return *form_;
+    Form1& started = test::Game::Start();
+    started.show();
+    return started;
 }
-
-void Game::Close() { form_->close(); }
 
 void Game::PressCell(int x, int y)
 {
     const double pixels = state.CellSize * PixelsPerUnit(ScaleUnit::Point);
     const QPoint middle(static_cast<int>(std::floor((x + 0.5) * pixels)),
                         static_cast<int>(std::floor((y + 0.5) * pixels)));
-    QTest::mousePress(form_->HetVeld, Qt::LeftButton, {}, middle);
-    QTest::mouseRelease(form_->HetVeld, Qt::LeftButton, {}, middle);
+    QTest::mousePress(form().HetVeld, Qt::LeftButton, {}, middle);
+    QTest::mouseRelease(form().HetVeld, Qt::LeftButton, {}, middle);
 }
 
 bool Game::Playable(int x, int y)
 {
-    if (!form_->Picture1->isVisible() || !form_->cmdClear->isEnabled() || !form_->cmdOplossing->isEnabled()
+    if (!form().Picture1->isVisible() || !form().cmdClear->isEnabled() || !form().cmdOplossing->isEnabled()
         || state.CellSize <= 0 || x >= state.PuzzleWidth || y >= state.PuzzleHeight)
         return false;
     state.PlayerGrid(x, y) = 0;
     PressCell(x, y);
     const float c = state.CellSize;
-    const QRgb middle = form_->HetVeld->Point((x + 0.5f) * c, (y + 0.5f) * c) & 0xFFFFFF;
+    const QRgb middle = form().HetVeld->Point((x + 0.5f) * c, (y + 0.5f) * c) & 0xFFFFFF;
     return state.PlayerGrid(x, y) == state.ButtonColour[0] && state.ButtonColour[0] == 1 && middle == 0;
 }
 
