@@ -9,6 +9,7 @@
 namespace grizzet::robust {
 
 using test::ReadBytes;
+using test::RecentCaptions;
 using test::RecentIniOf;
 using test::SmallPbm;
 using test::WriteBytes;

@@ -20,15 +20,6 @@ using namespace grizzet::robust;
 
 namespace {
 
-QStringList Captions(Form1& form)
-{
-    QStringList captions;
-    for (QAction* item : form.MMrecent)
-        if (item->isVisible())
-            captions << item->text();
-    return captions;
-}
-
 // While it lives, no file of this process can grow beyond the limit: a
 // write past it fails (the signal it would raise is ignored).
 class FileSizeLimit {
@@ -100,7 +91,7 @@ private slots:
         WriteBytes(game.FileIn("recent.ini"), bytes);
 
         Form1& form = game.Start();
-        const QStringList captions = Captions(form);
+        const QStringList captions = RecentCaptions(form);
         QVERIFY(captions.size() <= 1);
         QCOMPARE(captions.isEmpty(), !bytes.contains("good.pbm"));
         QVERIFY(game.messages.empty());
@@ -166,7 +157,7 @@ private slots:
         QCOMPARE(game.state.Language, std::uint8_t(0));
         form.LoadPuzzle(game.Picture("heart.pbm"));
         QVERIFY(game.Playable(1, 1));
-        QCOMPARE(Captions(form), QStringList({"&1 heart"}));
+        QCOMPARE(RecentCaptions(form), QStringList({"&1 heart"}));
         form.MMnederlands->trigger();
         game.Close();
 
@@ -234,7 +225,7 @@ private slots:
             QCOMPARE(game.state.Language, std::uint8_t(2));
             form.LoadPuzzle(heart);
             QVERIFY(game.Playable(2, 0));
-            QCOMPARE(Captions(form), QStringList({"&1 heart", "&2 older"}));
+            QCOMPARE(RecentCaptions(form), QStringList({"&1 heart", "&2 older"}));
             form.MMenglish->trigger();
             game.Close();
         }

@@ -1,5 +1,6 @@
 #include "shell/shell_helpers.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTest>
 
@@ -28,6 +29,15 @@ QByteArray RecentIniOf(const std::vector<QByteArray>& paths)
         bytes += path;
     }
     return bytes;
+}
+
+QStringList RecentCaptions(Form1& form)
+{
+    QStringList captions;
+    for (QAction* item : form.MMrecent)
+        if (item->isVisible())
+            captions << item->text();
+    return captions;
 }
 
 QByteArray SmallPbm() { return QByteArray("P1\n3 2\n1 0 1\n0 1 0\n"); }

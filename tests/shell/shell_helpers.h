@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -20,6 +21,8 @@ QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 // "recent.ini" as the game writes it: a length byte and the bytes of each path.
 QByteArray RecentIniOf(const std::vector<QByteArray>& paths);
+// The captions of the recent items that are shown, top to bottom.
+QStringList RecentCaptions(Form1& form);
 // A small black-and-white picture the reader accepts.
 QByteArray SmallPbm();
 // A colour picture with maximum sample value 255, which gets the colours message.

@@ -11,15 +11,6 @@ using namespace grizzet::test;
 
 namespace {
 
-QStringList Captions(Form1& form)
-{
-    QStringList captions;
-    for (QAction* item : form.MMrecent)
-        if (item->isVisible())
-            captions << item->text();
-    return captions;
-}
-
 QByteArray Bytes(const std::string& path) { return QByteArray::fromStdString(path); }
 
 }  // namespace
@@ -51,7 +42,7 @@ void tst_Recent::sixFilesOpened()
     for (const std::string& path : paths)
         form.LoadPuzzle(path);
 
-    QCOMPARE(Captions(form), QStringList({"&1 p6", "&2 p5", "&3 p4", "&4 p3", "&5 p2"}));
+    QCOMPARE(RecentCaptions(form), QStringList({"&1 p6", "&2 p5", "&3 p4", "&4 p3", "&5 p2"}));
     QVERIFY(form.MMlijn2->isVisible());
     QCOMPARE(ReadBytes(game.FileIn("recent.ini")),
              RecentIniOf({Bytes(paths[5]), Bytes(paths[4]), Bytes(paths[3]), Bytes(paths[2]), Bytes(paths[1])}));
@@ -60,7 +51,7 @@ void tst_Recent::sixFilesOpened()
     game.Close();
     PuzzleState again;
     Form1 next(again, QFile::encodeName(game.Folder()).toStdString());
-    QCOMPARE(Captions(next), QStringList({"&1 p6", "&2 p5", "&3 p4", "&4 p3", "&5 p2"}));
+    QCOMPARE(RecentCaptions(next), QStringList({"&1 p6", "&2 p5", "&3 p4", "&4 p3", "&5 p2"}));
 }
 
 void tst_Recent::reopenFromTheList_data()
@@ -83,7 +74,7 @@ void tst_Recent::reopenFromTheList()
         form.LoadPuzzle(game.Picture(QString::fromLatin1(name) + ".pbm"));
 
     form.MMrecent[item]->trigger();
-    QCOMPARE(Captions(form), after);
+    QCOMPARE(RecentCaptions(form), after);
     QCOMPARE(form.windowTitle(), after[0].mid(3) + " - Vindro Grizzet");
     QCOMPARE(ReadBytes(game.FileIn("recent.ini")).count('\0'), 0);
     QVERIFY(game.messages.empty());
@@ -141,7 +132,7 @@ void tst_Recent::storedList()
     QStringList captions;
     for (int i = 0; i < kept.size(); ++i)
         captions << QStringLiteral("&%1 %2").arg(i + 1).arg(kept[i].chopped(4));
-    QCOMPARE(Captions(form), captions);
+    QCOMPARE(RecentCaptions(form), captions);
     QCOMPARE(form.MMlijn2->isVisible(), !kept.isEmpty());
     while (kept.size() < RecentCount)
         kept << QString();
@@ -169,7 +160,7 @@ void tst_Recent::displayName()
     QVERIFY(QDir(game.Folder()).mkpath("in.a.folder"));
     Form1& form = game.Start();
     form.LoadPuzzle(game.Picture("in.a.folder/" + name));
-    QCOMPARE(Captions(form), QStringList({caption}));
+    QCOMPARE(RecentCaptions(form), QStringList({caption}));
     QVERIFY(form.MMlijn2->isVisible());
 }
 
@@ -181,7 +172,7 @@ void tst_Recent::failedLoadKeepsList()
     const std::string bad = game.Picture("bad.pbm", "P5 1 1 255 x");
     form.LoadPuzzle(bad);
 
-    QCOMPARE(Captions(form), QStringList({"&1 good"}));
+    QCOMPARE(RecentCaptions(form), QStringList({"&1 good"}));
     QCOMPARE(form.windowTitle(), QStringLiteral("good - Vindro Grizzet"));
     QCOMPARE(game.messages.size(), std::size_t(1));
     QCOMPARE(game.messages[0].title, QString::fromStdString(bad));
@@ -201,11 +192,11 @@ void tst_Recent::vanishedBeforeClick()
     form.MMrecent[0]->trigger();
     QVERIFY(game.messages.empty());
     QCOMPARE(form.windowTitle(), QStringLiteral("gone - Vindro Grizzet"));
-    QCOMPARE(Captions(form), QStringList({"&1 gone", "&2 stays"}));
+    QCOMPARE(RecentCaptions(form), QStringList({"&1 gone", "&2 stays"}));
 
     // The next successful open drops it.
     form.MMrecent[1]->trigger();
-    QCOMPARE(Captions(form), QStringList({"&1 stays"}));
+    QCOMPARE(RecentCaptions(form), QStringList({"&1 stays"}));
 }
 
 void tst_Recent::longPath_data()
@@ -249,12 +240,12 @@ void tst_Recent::longPath()
     QCOMPARE(form.windowTitle(), QString(nameLength, QLatin1Char('n')) + " - Vindro Grizzet");
     const QByteArray ini = ReadBytes(game.FileIn("recent.ini"));
     if (listed) {
-        QCOMPARE(Captions(form)[0], "&1 " + QString(nameLength, QLatin1Char('n')));
-        QCOMPARE(Captions(form)[4], QStringLiteral("&5 b"));
+        QCOMPARE(RecentCaptions(form)[0], "&1 " + QString(nameLength, QLatin1Char('n')));
+        QCOMPARE(RecentCaptions(form)[4], QStringLiteral("&5 b"));
         QCOMPARE(ini, RecentIniOf({Bytes(picture), Bytes(older[4]), Bytes(older[3]), Bytes(older[2]),
                                    Bytes(older[1])}));
     } else {
-        QCOMPARE(Captions(form), QStringList({"&1 e", "&2 d", "&3 c", "&4 b", "&5 a"}));
+        QCOMPARE(RecentCaptions(form), QStringList({"&1 e", "&2 d", "&3 c", "&4 b", "&5 a"}));
         QCOMPARE(ini, RecentIniOf({Bytes(older[4]), Bytes(older[3]), Bytes(older[2]), Bytes(older[1]),
                                    Bytes(older[0])}));
     }
