@@ -1,6 +1,6 @@
-// The main window on an empty program folder of its own, message boxes
-// recorded instead of shown, and the puzzle read back in points and pixels.
-// Shared by the board, play and solution tests.
+// The one game fixture: the main window on a temporary program folder of its
+// own, message boxes recorded instead of shown, the puzzle read back in points
+// and pixels, and what the screen really shows.
 #pragma once
 
 #include "board/Board.h"
@@ -11,9 +11,12 @@
 #include "support/Art.h"
 #include "support/Pixels.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -21,27 +24,63 @@
 
 namespace grizzet::test {
 
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// "recent.ini" as the game writes it: a length byte and the bytes of each path.
+inline QByteArray RecentIniOf(const std::vector<QByteArray>& paths)
+{
+    QByteArray bytes;
+    for (const QByteArray& path : paths)
+        bytes += static_cast<char>(path.size()) + path;
+    return bytes;
+}
+
+// What the screen shows at a pixel of a widget: the window's backing store,
+// so a change that was drawn but never flushed does not count.
+inline QRgb ScreenPixel(QWidget* widget, QPoint pixel)
+{
+    QApplication::processEvents();
+    QWidget* window = widget->window();
+    const QPoint at = widget->mapTo(window, pixel);
+    return window->screen()->grabWindow(window->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0) & 0xFFFFFF;
+}
+
 class Game {
     QTemporaryDir folder_;  // first, so that it outlives the window
 
 public:
-    // The free area in points, as the maximised window would have noted it;
-    // optionally a picture put beside the program as "hamworst.dat".
-    explicit Game(float freeWidth = 900, float freeHeight = 700, const QString& chooserPicture = {})
-    {
-        if (!chooserPicture.isEmpty())
-            QVERIFY(QFile::copy(chooserPicture, folder_.filePath("hamworst.dat")));
-        MsgBoxHook = [this](const MsgBoxCall& call) { boxes.push_back(call); };
-        state.MaxSizerLeft = freeWidth;
-        state.MaxSizerBottomTop = freeHeight;
-        form = std::make_unique<Form1>(state, folder_.path().toStdString() + "/");
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    Game() { MsgBoxHook = [this](const MsgBoxCall& call) { boxes.push_back(call); }; }
     ~Game()
     {
         form.reset();
         MsgBoxHook = nullptr;
+        OpenDialogHook = nullptr;
+    }
+
+    // The program folder, ending in "/", and a file in it.
+    QString Folder() const { return folder_.path() + QLatin1Char('/'); }
+    QString FileIn(const QString& name) const { return Folder() + name; }
+    // Writes a file into the program folder and gives its path as the game takes it.
+    std::string Write(const QString& name, const QByteArray& bytes)
+    {
+        WriteFile(FileIn(name), bytes);
+        return QFile::encodeName(FileIn(name)).toStdString();
+    }
+
+    // Builds the main window on the folder (start-up runs) and shows it; the
+    // free area in points is as the maximised window would have noted it.
+    Form1& Start(float freeWidth = 900, float freeHeight = 700, const std::string& folder = {})
+    {
+        state.MaxSizerLeft = freeWidth;
+        state.MaxSizerBottomTop = freeHeight;
+        form = std::make_unique<Form1>(state, folder.empty() ? QFile::encodeName(Folder()).toStdString() : folder);
+        form->show();
+        [this] { QVERIFY(QTest::qWaitForWindowExposed(form.get())); }();
+        return *form;
     }
 
     // The picture straight into the state, its clues, then the board.
@@ -51,20 +90,8 @@ public:
         DeriveClues(state);
         LayoutBoard(*form);
     }
-    // A puzzle of the given size with a diagonal of black cells.
-    void LoadDiagonal(int width, int height)
-    {
-        QStringList rows(height, QString(width, '.'));
-        for (int i = 0; i < std::min(width, height); ++i)
-            rows[i][i] = 'k';
-        Load(rows);
-    }
     // Writes the file beside the program and opens it as the player does.
-    void LoadFile(const QString& name, const QByteArray& bytes)
-    {
-        WriteFile(folder_.filePath(name), bytes);
-        form->LoadPuzzle(QFile::encodeName(folder_.filePath(name)).toStdString());
-    }
+    void LoadFile(const QString& name, const QByteArray& bytes) { form->LoadPuzzle(Write(name, bytes)); }
     // Lays the puzzle out again in the smallest square free area that gives
     // cells of at least this size; false when that size is skipped.
     bool LayoutWithCellSize(int cellSize)
@@ -97,6 +124,27 @@ public:
     Form2& Solution() const { return *form->form2; }
     void OpenSolution() { QTest::mouseClick(form->cmdOplossing, Qt::LeftButton); }
 
+    // The captions of the recent items that are shown, top to bottom.
+    QStringList RecentCaptions() const
+    {
+        QStringList captions;
+        for (QAction* item : form->MMrecent)
+            if (item->isVisible())
+                captions << item->text();
+        return captions;
+    }
+
+    // True when the board is shown with its commands on, and a press on cell
+    // (0, 0) paints it black in the player's grid and on the screen.
+    bool Playable()
+    {
+        if (!form->Picture1->isVisible() || !form->cmdClear->isEnabled() || state.CellSize <= 0)
+            return false;
+        state.PlayerGrid(0, 0) = 0;
+        ClickCell(0, 0);
+        return state.PlayerGrid(0, 0) == 1 && ScreenPixel(form->HetVeld, CellPixel(0, 0)) == 0;
+    }
+
     PuzzleState state;
     std::unique_ptr<Form1> form;
     std::vector<MsgBoxCall> boxes;
@@ -108,14 +156,6 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseB
     QMouseEvent event(type, pos, widget->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
-}
-inline void PressWithButtons(QWidget* widget, QPoint pos, Qt::MouseButtons buttons)
-{
-    SendMouse(widget, QEvent::MouseButtonPress, pos, buttons);
-}
-inline void MoveWithButtons(QWidget* widget, QPoint pos, Qt::MouseButtons buttons)
-{
-    SendMouse(widget, QEvent::MouseMove, pos, buttons);
 }
 
 }  // namespace grizzet::test

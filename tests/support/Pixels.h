@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include <cmath>
+#include <cstdlib>
 #include <initializer_list>
 
 namespace grizzet::test {
@@ -51,6 +52,33 @@ inline int WidestRow(const QImage& image, const QRect& area, std::initializer_li
     for (int y = area.top(); y <= area.bottom(); ++y)
         widest = std::max(widest, CountOf(image, QRect(area.left(), y, area.width(), 1), colours));
     return widest;
+}
+
+// The smallest rectangle around the pixels of the area that have one of the colours.
+inline QRect BoundsOf(const QImage& image, const QRect& area, std::initializer_list<QRgb> colours)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (CountOf(image, QRect(x, y, 1, 1), colours) > 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// A dot of `across` pixels in a square cell: round (the corners of its square
+// are not the dot's, its middle is the core), a one-pixel grey rim around the
+// core, centred alike across and down.
+inline bool IsRoundDot(const QImage& image, const QRect& cell, QRgb core, int across)
+{
+    const QRect dot = BoundsOf(image, cell, {TickGrey, core});
+    const auto is = [&](QPoint p, std::initializer_list<QRgb> colours) { return CountOf(image, {p, p}, colours) > 0; };
+    for (const QPoint corner : {dot.topLeft(), dot.topRight(), dot.bottomLeft(), dot.bottomRight()})
+        if (is(corner, {TickGrey, core}))
+            return false;
+    return dot.size() == QSize(across, across) && is(dot.center(), {core})
+           && BoundsOf(image, cell, {core}) == dot.adjusted(1, 1, -1, -1)
+           && dot.left() - cell.left() == dot.top() - cell.top()
+           && std::abs(2 * dot.left() + across - cell.left() - cell.right()) <= 2;
 }
 
 }  // namespace grizzet::test
