@@ -1,0 +1,147 @@
+// The board as the player sees it: fitted to the free area, the clues in
+// their colours in their boxes, heavy lines every fifth cell, Show errors and
+// Reset.
+#include "board/Fitting.h"
+#include "support/Game.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+using namespace grizzet;
+using namespace grizzet::test;
+
+// The clue's ink in its colour inside its box (points) is the ink of the
+// number printed right-aligned one point inside the box, `down` points below
+// its top. At 96 dpi a point is 4/3 pixels.
+static void CheckClue(const Surface& board, const QRectF& box, const QString& number, QRgb colour, float down)
+{
+    Surface text;  // measures in pixels, prints in black
+    text.SetFontName(QStringLiteral("Arial"));
+    text.SetFontSize(board.FontSize());
+    text.Print(number);
+    const QRect ink = BoundsOf(board.Image(), QRectF(box.topLeft() * 4 / 3, box.size() * 4 / 3).toRect(), {colour});
+    const QRect ref = BoundsOf(text.Image(), {0, 0, 200, 100}, {0});
+    const QPointF at = (box.topRight() + QPointF(-1, down)) * 4 / 3 - QPointF(text.TextWidth(number), 0);
+    QVERIFY2(ink.size() == ref.size() && QLineF(at, ink.topLeft() - ref.topLeft()).length() < 0.71, qPrintable(number));
+}
+
+class TestBoard : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The clue font and the cell size for the free area, and the board's size,
+    // all in points; each puzzle's first column is black, one clue a line.
+    // "10 " in Arial is 16.66 points wide at 12 points, 17.72 at 13, 99.03 at
+    // 71 and 100.09 at 72.
+    void fitting()
+    {
+        const struct { QSizeF area; QSize puzzle; int font, cell; QSizeF board; } rows[] = {
+            {{60, 60}, {50, 50}, 5, 3, {155, 153}},     // the smallest font and cells, overflowing
+            {{300, 300}, {1, 1}, 72, 100, {300, 300}},  // never above 72
+            {{300, 203}, {1, 1}, 71, 99, {300, 203}},   // 3 points to spare below
+            {{860, 700}, {50, 5}, 12, 16, {860, 700}},  // cells narrowed to fit across
+            {{700, 860}, {5, 50}, 12, 16, {700, 860}}}; // cells lowered to fit down
+        for (const auto& r : rows) {
+            Game game;
+            Form1& form = game.Start(float(r.area.width()), float(r.area.height()));
+            game.Load(QStringList(r.puzzle.height(), "k" + QString(r.puzzle.width() - 1, '.')));
+            QCOMPARE(QSize(int(form.Picture1->FontSize()), game.state.CellSize), QSize(r.font, r.cell));
+            QCOMPARE(form.Picture1->rect().bottomRight(), PixelOf(r.board.width(), r.board.height()) - QPoint(1, 1));
+        }
+        // On made-up widths: three times 100/3 is 100 in single precision, which
+        // does not fit below 100; "10 " ties round to even, and cells fit exactly.
+        QCOMPARE(ClueFontSize([](int points) { return points == 6 ? 100.0f / 3 : 1e5f; }, 3, 1, 100, 1000), 5);
+        QCOMPARE(QPoint(CellSizeFor(12.5f, 1, 1, 99, 99), CellSizeFor(13.5f, 8, 1, 112, 99)), QPoint(12, 14));
+    }
+
+    // A 12 by 7 picture in cells of 15 points, 20 pixels.
+    void cluesAndLines()
+    {
+        Game game;
+        game.Start();
+        game.Load({"kkkkkkkkkk..", ".rbygmc", "", "yy.cc......k", "k", "m......rrr.r", "bb.b"});
+        QVERIFY(game.LayoutWithCellSize(15));
+        const PuzzleState& s = game.state;
+        const Surface& board = *game.form->Picture1;
+        const float c = 15, left = s.MaxRowClues * c, top = s.MaxColClues * c;
+        QCOMPARE(game.form->HetVeld->geometry(), QRect(PixelOf(left, top), PixelOf(left + 12 * c, top + 7 * c)));
+        // Yellow and cyan are darkened on the white board; an empty line shows a black "0".
+        const auto ink = [](int k) { return k == Yellow ? 0xC0C000u : k == Cyan ? 0x00C0C0u : DisplayColour[k]; };
+        for (int r = 0; r < 7; ++r)
+            for (int j = 0, n = std::max(1, int(s.RowClueCount[r])); j < n; ++j)
+                CheckClue(board, {left - (n - j) * c, top + r * c, c, c}, QString::number(s.RowClueLength(r, j)),
+                          ink(s.RowClueColour(r, j)), 1);
+        for (int q = 0; q < 12; ++q)
+            for (int j = 0, n = std::max(1, int(s.ColClueCount[q])); j < n; ++j)
+                CheckClue(board, {left + q * c, top - (n - j) * c, c, c}, QString::number(s.ColClueLength(q, j)),
+                          ink(s.ColClueColour(q, j)), 0);
+        // Grid lines two pixels wide at the first, every fifth and the last line,
+        // one elsewhere; on the field, the cells' edges alike.
+        const auto grey = [](const QImage& image, QPoint p, QSize run) { return CountOf(image, {p, run}, {GridGrey}); };
+        const auto width = [](int i, int last) { return i % 5 && i != last ? 1 : 2; };
+        for (int i = 0; i <= 12; ++i) {
+            QCOMPARE(grey(board.Image(), PixelOf(left + i * c, top / 2), {3, 1}), width(i, 12));
+            QCOMPARE(grey(board.Image(), PixelOf(left / 2, top + i % 8 * c), {1, 3}), width(i % 8, 7));
+            QCOMPARE(grey(game.form->HetVeld->Image(), PixelOf(i % 12 * c, c / 2), {3, 1}), width(i % 12, 12));
+            QCOMPARE(game.CellMiddle(i % 12, i % 7), game.EmptyColour());
+        }
+    }
+
+    // A game in each language. Two wrong cells get round dots and every edge
+    // turns dark, without a word; once mended the dots go, and with only right
+    // cells left the next press says that no errors have been made yet. Then,
+    // with the clues next to the field ticked, Reset gives the very board and
+    // field of the fresh layout, on the screen too; grey outside the clue
+    // bands stays, and so do cells beyond the puzzle.
+    void errorsAndReset()
+    {
+        const struct { int cell, dot; QString title, text; } languages[] = {
+            {9, 5, "No errors", "No errors have been made yet."},        // 4.5 to 4, raised to 5
+            {13, 6, "Geen fouten", "Er zijn nog geen fouten gemaakt."},  // 6.5 to even 6
+            {14, 7, "Nessun errore", "Nessun errore commesso finora."}};
+        for (int language = 0; language < 3; ++language) {
+            const auto& [c, dot, title, text] = languages[language];
+            Game game;
+            Form1& form = game.Start();
+            game.state.Language = std::uint8_t(language);
+            game.Load({"k.r.y", "kk.bb", "r.k.k", ".....", "yy.y."});
+            QVERIFY(game.LayoutWithCellSize(c));
+            Surface& board = *form.Picture1;
+            const QRect field = form.HetVeld->geometry();
+            for (const QPoint p : {field.topLeft(), field.topRight() + QPoint(2, 0), field.bottomLeft() + QPoint(0, 2)})
+                board.SetPixel(p.x() - 1, p.y() - 1, TickGrey);
+            const QImage freshBoard = board.Image().copy(), freshField = form.HetVeld->Image().copy();
+
+            game.ClickCell(0, 0);
+            game.ClickCell(1, 1, Qt::RightButton);  // white where black belongs
+            game.ClickCell(1, 0);                   // black on the background
+            form.cmdErrors->click();
+            const QImage& image = form.HetVeld->Image();
+            const QRect all(QPoint(0, 0), PixelOf(5 * c, 5 * c));
+            QVERIFY(game.boxes.empty() && IsRoundDot(image, CellRect(1, 1, c), Orange, dot));
+            QCOMPARE(BoundsOf(image, all, {Orange}), BoundsOf(image, CellRect(1, 0, c) | CellRect(1, 1, c), {Orange}));
+            QVERIFY(CountOf(image, all, {GridGrey}) == 0 && CountOf(image, all, {EdgeDark}) > 0);
+            game.ClickCell(1, 1);
+            QCOMPARE(game.CellMiddle(1, 0), Orange);
+            game.ClickCell(1, 0, Qt::RightButton);
+            form.cmdErrors->click();
+            QVERIFY(game.boxes.size() == 1 && game.boxes[0].icon == MsgIcon::Information);
+            QCOMPARE(game.boxes[0].title + '|' + game.boxes[0].text, title + '|' + text);
+
+            const QPoint middle = field.topLeft() + game.CellPixel(4, 1);
+            const QPoint rowEnd(field.left() - 1, middle.y()), columnEnd(middle.x(), field.top() - 1);
+            QTest::mouseClick(&board, Qt::LeftButton, {}, rowEnd - QPoint(4, 0));     // the last clue of row 1
+            QTest::mouseClick(&board, Qt::LeftButton, {}, columnEnd - QPoint(0, 4));  // the last of column 4
+            QVERIFY(ScreenPixel(&board, rowEnd) == TickGrey && ScreenPixel(&board, columnEnd) == TickGrey);
+            game.state.PlayerGrid(5, 0) = game.state.PlayerGrid(0, 5) = 3;
+            form.cmdClear->click();
+            QCOMPARE(board.Image(), freshBoard);
+            QVERIFY(ScreenPixel(&board, rowEnd) == WhiteRgb && ScreenPixel(&board, columnEnd) == WhiteRgb);
+            QCOMPARE(form.HetVeld->Image(), freshField);
+            QCOMPARE(ArtOf(game.state.PlayerGrid, 6, 6).join(""), "kkkkkb" + QString(24, 'k') + "bkkkkk");
+        }
+    }
+};
+
+QTEST_MAIN(TestBoard)
+#include "tst_board.moc"
