@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 scripts/deps.sh g++ make cmake qt6-base-dev fonts-liberation xvfb xauth openbox xdotool imagemagick x11-utils
-source tests/e2e/x11.sh
+source scripts/x11.sh
 
 built="${1:-}"
 if [ -z "$built" ]; then

@@ -1,0 +1,193 @@
+// Play as the player meets it: painting, the read-out and the solved message,
+// the colour chooser with its pointer lines, and clue ticks, all read back
+// from what the screen shows.
+#include "play/Painting.h"
+#include "support/Game.h"
+
+#include <QLabel>
+#include <QWindow>
+#include <QtTest>
+
+using namespace grizzet;
+using namespace grizzet::test;
+
+// Swatches 0 to 8 as the tests write them; 0 shows the grey picture put beside the program.
+static constexpr QRgb Swatch[] = {Rgb(99, 99, 99), Rgb(0, 0, 0), WhiteRgb, Rgb(255, 0, 0), Rgb(0, 0, 255),
+                                  Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(255, 0, 255), Rgb(0, 255, 255)};
+static const QString Letters = QStringLiteral("-k.rbygmc?");
+
+// A grey swatch 0 sets an empty cell apart from a white one; the board fits
+// the window as it opens, so that the screen shows all of it.
+static Form1& StartGame(Game& game)
+{
+    game.Write("hamworst.dat", "P3 25 25 255" + QByteArray(" 99 99 99").repeated(625));
+    return game.Start(360, 420);
+}
+
+// The field as the screen shows it, one letter a cell.
+static QStringList Screen(Game& game)
+{
+    QStringList rows(game.state.PuzzleHeight);
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < game.state.PuzzleWidth; ++x)
+            rows[y] += Letters[std::find(Swatch, Swatch + 9, ScreenPixel(game.form->HetVeld, game.CellPixel(x, y)))
+                               - Swatch];
+    return rows;
+}
+
+class TestPlay : public QObject {
+    Q_OBJECT
+
+private slots:
+    // One game: presses on cell edges, a drag past both corners, moves that
+    // paint nothing, the last cell by a drag, the message once, and again
+    // after each reset in the language of the moment.
+    void paintingStory()
+    {
+        Game game;
+        Form1& form = StartGame(game);
+        const QStringList art = {"k.k..k......", ".k.........k"};
+        game.Load(art);
+
+        // On a cell's edge the even neighbour takes the press: 1 cell is column 0, 2 and 3 cells column 2.
+        const float c = game.state.CellSize;
+        for (float x : {c, 2 * c, 3 * c, 3 * c + 0.1f})
+            form.HetVeld_MouseDown({1, 0, x, c / 2});
+        QCOMPARE(Screen(game), QStringList({"k-kk--------", "------------"}));
+
+        // A right drag from (1, 1) beyond the top-left corner, then just past
+        // the bottom-right one, paints the corners and nothing on the way; the
+        // read-out grows to the left.
+        const QRect readOut = form.Positie->geometry();
+        SendMouse(form.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::RightButton);
+        SendMouse(form.HetVeld, QEvent::MouseMove, PixelOf(-c, -c), Qt::RightButton);
+        QCOMPARE(form.Positie->text(), " 1, 1");
+        SendMouse(form.HetVeld, QEvent::MouseMove, PixelOf(12.2 * c, 2.2 * c), Qt::RightButton);
+        QCOMPARE(Screen(game), QStringList({".-kk--------", "-.---------."}));
+        QCOMPARE(form.Positie->text(), " 12, 2");
+        QVERIFY(form.Positie->geometry().right() == readOut.right() && form.Positie->width() > readOut.width());
+
+        // All but the last cell by clicks, white ones too. With the last one
+        // put right without the mouse, no button, both or the middle one
+        // neither paint nor run the solved test.
+        for (int i = 0; i < 23; ++i)
+            game.ClickCell(i % 12, i / 12, art[i / 12][i % 12] == 'k' ? Qt::LeftButton : Qt::RightButton);
+        SetCell(form, 11, 1, 1);
+        const Qt::MouseButtons idle[] = {Qt::NoButton, Qt::LeftButton | Qt::RightButton, Qt::MiddleButton};
+        for (int x = 0; x < 6; ++x)
+            SendMouse(form.HetVeld, QEvent::MouseMove, game.CellPixel(x, 0), idle[x / 2]);
+        QCOMPARE(form.Positie->text(), " 6, 1");
+        QCOMPARE(Screen(game), art);
+        QVERIFY(game.boxes.empty());
+
+        // A left drag from (1, 1) straight to the last cell solves; a painted
+        // cell keeps its heavy left edge; spoilt and mended says nothing more.
+        SetCell(form, 11, 1, 0);
+        SendMouse(form.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::LeftButton);
+        SendMouse(form.HetVeld, QEvent::MouseMove, game.CellPixel(11, 1), Qt::LeftButton);
+        QCOMPARE(int(game.boxes.size()), 1);
+        const QRect five = CellRect(5, 0, int(c));
+        QCOMPARE(ScreenPixel(form.HetVeld, {five.left() + 1, five.center().y()}), GridGrey);
+        game.ClickCell(11, 1, Qt::RightButton);
+        game.ClickCell(11, 1, Qt::LeftButton);
+        for (int language = 1; language < 3; ++language) {
+            form.cmdClear->click();
+            game.state.Language = std::uint8_t(language);
+            for (int i = 0; i < 24; ++i)
+                game.ClickCell(i % 12, i / 12, art[i / 12][i % 12] == 'k' ? Qt::LeftButton : Qt::RightButton);
+        }
+        QStringList said;
+        for (const MsgBoxCall& box : game.boxes)
+            said << box.title << box.text << (box.icon == MsgIcon::Information ? "i" : "?");
+        QCOMPARE(said, QStringList({"Puzzle solved", "You have solved the puzzle.", "i",  // English, Dutch, Italian
+                                    "Puzzel opgelost", "U heeft de puzzel opgelost.", "i",
+                                    "Puzzle risolto", "Hai risolto il puzzle.", "i"}));
+    }
+
+    // Chooser presses (then a move with the buttons held) in pixels from its
+    // top, and what the left and the right button paint after; each button's
+    // line crosses its swatch's middle, with its picture centred on the line.
+    // A real press where the left line crosses the chooser reaches the
+    // chooser; a reset gives back black and white.
+    void chooser()
+    {
+        const struct { int buttons; float from, to; const char* picture; QString paint; } rows[] = {
+            {1, 140, 140, "kr", "y."}, {1, 0, 0, "kr", "-."}, {1, 224, 224, "kr", "c."},  // any row of a swatch
+            {1, 24.5, 24.5, "kr", "-."}, {2, 24.6f, 24.6f, "kr", "kk"}, {1, 49.5, 49.5, "kr", ".."},  // ties to even
+            {2, 30, 110, "kr", "kb"}, {3, 110, 110, "kr", "k."}, {4, 110, 110, "kr", "k."},  // a drag; both; middle
+            {1, 225, 225, "kr", "k."}, {1, -0.5, -0.5, "kr", "k."}, {1, 74, 74, "k.", ".."}, {1, 75, 75, "k.", "k."}};
+        for (const auto& row : rows) {
+            Game game;
+            Form1& form = StartGame(game);
+            game.LoadFile("two", PictureFile({row.picture}));  // three swatches, or nine
+            form.KiezerL_MouseDown({row.buttons, 0, 24, row.from});
+            form.KiezerL_MouseMove({row.buttons, 0, 24, row.to});
+            game.ClickCell(0, 0, Qt::LeftButton);
+            game.ClickCell(1, 0, Qt::RightButton);
+            QCOMPARE(Screen(game)[0], row.paint);
+            for (int button = 0; button < 2; ++button) {
+                QList<int> line;  // black rows left of the chooser, or right of it
+                for (int y = -16; y < 241; ++y)
+                    if (ScreenPixel(form.KiezerL, {button ? 28 : -6, y}) == 0)
+                        line << y;
+                QVERIFY(line.size() == 1 && qAbs(line[0] - 25 * Letters.indexOf(row.paint[button]) - 12.5) < 1);
+                const QLabel* picture = button ? form.MuisR : form.MuisL;
+                QVERIFY(qAbs(picture->y() + picture->height() / 2 - form.KiezerL->y() - line[0]) <= 1);
+            }
+            const QPoint at(form.KiezerL->x() + 2, form.LijnL->geometry().center().y());
+            QVERIFY(form.LijnL->geometry().contains(at) && form.KiezerL->geometry().contains(at));
+            QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, form.Sizer->mapTo(&form, at));
+            QTest::mouseRelease(form.windowHandle(), Qt::RightButton, {}, form.Sizer->mapTo(&form, at));
+            QCOMPARE(int(game.state.ButtonColour[1]), Letters.indexOf(row.paint[0]));
+            form.cmdClear->click();
+            QVERIFY(game.state.ButtonColour[0] == 1 && game.state.ButtonColour[1] == 2);
+        }
+    }
+
+    // Clues, farthest to nearest the field: rows 1 2 1, "0", 3 2, 1; columns
+    // 1 1 1, 1, 1 1, 1, 1, 1 1. A press at a place (in cells from the field's
+    // corner) ticks a box (in cells; (0, 0) for none): its white, and only
+    // that, turns grey on the screen; moving on with the button held ticks
+    // nothing more; a second press gives the board back. The hand shows over
+    // clues whatever the buttons. Clues of rows and columns first, then the
+    // field's left and top edges, then places without a clue.
+    void clueTicks()
+    {
+        const Qt::MouseButtons L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+        const struct { QPointF press; Qt::MouseButtons buttons; QPoint box; bool hand; } rows[] = {
+            {{-0.5, 0.5}, L, {-1, 0}, true}, {{-2.9, 0.1}, R, {-3, 0}, true}, {{-0.2, 3.8}, L, {-1, 3}, true},
+            {{0.5, -2.5}, R, {0, -3}, true}, {{5.5, -0.5}, L, {5, -1}, true}, {{-0.5, 0.5}, L | R, {}, true},
+            {{-1.5, 2.5}, M, {}, true}, {{0, -0.5}, L, {0, -1}, true}, {{-0.5, 0}, R, {-1, 0}, true},
+            {{-2.5, 2.5}, L, {}, false}, {{-0.5, 1.5}, L, {}, false}, {{-0.5, 4.5}, L, {}, false},
+            {{6.5, -0.5}, L, {}, false}, {{-0.5, -0.5}, L, {}, false}, {{0.5, 0}, L, {}, false}};
+        for (const auto& row : rows) {
+            Game game;
+            Surface* board = StartGame(game).Picture1;
+            game.Load({"k.kk.k", "......", "rrr.bb", "k....."});
+            const float c = game.state.CellSize, left = game.FieldLeft(), top = game.FieldTop();
+            const auto at = [&](QPointF p) { return PixelOf(left + p.x() * c, top + p.y() * c); };
+            const QImage before = board->Image().copy();
+            QImage ticked = before.copy();
+            QPoint probe;
+            for (int y = at(row.box).y(); y < at(row.box + QPointF(1, 1)).y() && row.box != QPoint(); ++y)
+                for (int x = at(row.box).x(); x < at(row.box + QPointF(1, 1)).x(); ++x)
+                    if ((before.pixel(x, y) & 0xFFFFFF) == WhiteRgb)
+                        ticked.setPixel(probe = QPoint(x, y), TickGrey);
+
+            SendMouse(board, QEvent::MouseMove, at(row.press), row.buttons);
+            QCOMPARE(board->cursor().shape(), row.hand ? Qt::BitmapCursor : Qt::ArrowCursor);
+            SendMouse(board, QEvent::MouseButtonPress, at(row.press), row.buttons);
+            SendMouse(board, QEvent::MouseMove, at({-1.5, 0.5}), row.buttons);
+            QCOMPARE(board->Image(), ticked);
+            QCOMPARE(ScreenPixel(board, probe), ticked.pixel(probe) & 0xFFFFFF);
+            SendMouse(board, QEvent::MouseButtonPress, at(row.press), row.buttons);
+            QCOMPARE(board->Image(), before);
+            QCOMPARE(ScreenPixel(board, probe), before.pixel(probe) & 0xFFFFFF);
+            SendMouse(board, QEvent::MouseMove, at({-0.5, -0.5}), Qt::NoButton);
+            QCOMPARE(board->cursor().shape(), Qt::ArrowCursor);
+        }
+    }
+};
+
+QTEST_MAIN(TestPlay)
+#include "tst_play.moc"
