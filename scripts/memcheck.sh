@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs one whole scripted game (tests/robust/tst_session) under valgrind's
+# Runs one whole scripted game (tests/robust, slot wholeGame) under valgrind's
 # memcheck and fails on any invalid access, use of uninitialised memory or
 # definite leak whose stack passes through the game's own code (src/).
 # Noise from Qt, fontconfig and X is kept out by tests/robust/qt.supp.
@@ -12,14 +12,14 @@ scripts/deps.sh valgrind
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DGRIZZET_WERROR=ON >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target tst_session >/dev/null
+cmake --build "$build" -j"$(nproc)" --target tst_robust >/dev/null
 log="$build/memcheck.log"
 status=0
 QT_QPA_PLATFORM="offscreen:configfile=$root/tests/offscreen.json" \
   valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect \
     --errors-for-leak-kinds=definite,indirect --track-origins=yes --num-callers=50 \
     --fullpath-after= --suppressions="$root/tests/robust/qt.supp" --gen-suppressions=all \
-    --log-file="$log" "$build/tests/tst_session" >"$build/memcheck.out" 2>&1 || status=$?
+    --log-file="$log" "$build/tests/tst_robust" wholeGame >"$build/memcheck.out" 2>&1 || status=$?
 if [ "$status" -ne 0 ]; then
   cat "$build/memcheck.out"
   echo "memcheck: the session failed (status $status); see $log"

@@ -1,0 +1,219 @@
+// The application shell: the settings files beside the program, the recent
+// files, File > Open, the three languages and the main window's side panel.
+#include "support/Game.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+
+using namespace grizzet;
+using namespace grizzet::test;
+
+const QByteArray Heart = PictureFile({"k.k", ".k."});
+
+class tst_Shell : public QObject {
+    Q_OBJECT
+private slots:
+    // "recent.ini" holds five paths, each after a byte with its length. At
+    // start-up the list keeps, in order, the files that exist, each once
+    // whatever its case, and is written back at once.
+    void recentIni_data()
+    {
+        QTest::addColumn<QStringList>("stored");   // names in the program folder; "" a free place
+        QTest::addColumn<QString>("captions");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("no file") << QStringList() << "" << QStringList();
+        QTest::newRow("one name in three cases") << QStringList{"Ab.pbm", "b.pbm", "AB.PBM", "ab.pbm", "b.pbm"}
+                                                 << "&1 Ab|&2 b" << QStringList{"Ab.pbm", "b.pbm"};
+        QTest::newRow("gone, free places and a folder") << QStringList{"gone.pbm", "", "b.pbm", "a.b", "x.y.pbm"}
+                                                        << "&1 b|&2 x.y" << QStringList{"b.pbm", "x.y.pbm"};
+        const QStringList names{"x.y.pbm", "a.b/cat", ".pbm", "dog.", "zeeën en meer.ppm"};
+        QTest::newRow("names") << names << "&1 x.y|&2 cat|&3 |&4 dog|&5 zeeën en meer" << names;
+    }
+    void recentIni()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, kept);
+        Game game;
+        QVERIFY(QDir(game.Folder()).mkdir("a.b"));
+        std::vector<QByteArray> paths(RecentCount), keptPaths(RecentCount);
+        for (int i = 0; i < stored.size(); ++i) {
+            paths[i] = stored[i].isEmpty() ? QByteArray() : QFile::encodeName(game.FileIn(stored[i]));
+            if (!QStringList{"", "a.b", "gone.pbm"}.contains(stored[i]))
+                game.Write(stored[i], Heart);
+        }
+        if (!stored.isEmpty())
+            game.Write("recent.ini", RecentIniOf(paths));
+        game.Start();
+        QTEST(game.RecentCaptions().join('|'), "captions");
+        QCOMPARE(game.form->MMlijn2->isVisible(), !kept.isEmpty());
+        for (int i = 0; i < kept.size(); ++i)
+            keptPaths[i] = QFile::encodeName(game.FileIn(kept[i]));
+        QCOMPARE(ReadBytes(game.FileIn("recent.ini")), RecentIniOf(keptPaths));
+    }
+
+    // Newest first: a sixth file pushes the oldest out, a reopened one moves
+    // to the top and the fifth comes back; a path too long for its length
+    // byte stays out, and a vanished file goes at the next open.
+    void recentOrder()
+    {
+        Game game;
+        Form1& form = game.Start();
+        const auto path = [&](const QString& name) { return QFile::encodeName(game.FileIn(name + ".pbm")); };
+        for (QString name : {"a", "b", "c", "d", "e", "f"})
+            game.LoadFile(name + ".pbm", Heart);
+        QCOMPARE(game.RecentCaptions().join('|'), "&1 f|&2 e|&3 d|&4 c|&5 b");
+        form.MMrecent[2]->trigger();
+        QCOMPARE(form.windowTitle(), "d - Vindro Grizzet");
+        QCOMPARE(ReadBytes(game.FileIn("recent.ini")),
+                 RecentIniOf({path("d"), path("f"), path("e"), path("c"), path("b")}));
+
+        // The length byte holds up to 255: a path of 256 bytes opens but is not listed.
+        const QString n = QString(200, 'd') + '/' + QString(50 - int(game.Folder().size()), 'n');
+        QVERIFY(QDir(game.Folder()).mkdir(QString(200, 'd')));
+        game.LoadFile(n + "n.pbm", Heart);
+        QCOMPARE(form.windowTitle(), n.mid(201) + "n - Vindro Grizzet");
+        game.LoadFile(n + ".pbm", Heart);
+        QCOMPARE(game.RecentCaptions().join('|'), "&1 " + n.mid(201) + "|&2 d|&3 f|&4 e|&5 c");
+
+        // A listed file deleted since: its item reads nothing; the next open drops it.
+        QVERIFY(QFile::remove(game.FileIn("d.pbm")));
+        form.MMrecent[1]->trigger();
+        QCOMPARE(form.windowTitle(), n.mid(201) + " - Vindro Grizzet");
+        form.MMrecent[2]->trigger();
+        QCOMPARE(ReadBytes(game.FileIn("recent.ini")), RecentIniOf({path("f"), path(n), path("e"), path("c"), {}}));
+    }
+
+    // Each language, chosen while a picture and the solution window are open:
+    // its captions, the Open dialog's filter and a message; the title and the
+    // file names stay. A cancelled Open changes nothing but the buttons'
+    // colours. "lang.ini" holds the language in its first byte: read at
+    // start-up, written back when the window closes.
+    void languages_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("started");
+        QTest::addColumn<int>("language");
+        // File Open Exit Language Reset errors solution, the solution window's two boxes; filter; a message
+        QTest::addColumn<QString>("texts");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("English, from Italian") << QByteArray(1, 2) << 2 << 0
+            << "&File|&Open|E&xit|&Language|&Reset|Show &errors|Give &Solution|Show &errors|Show &uncompleted|"
+               "All Known Bitmaps (*.pbm *.ppm);;Black And White Bitmaps (*.pbm);;Color Bitmaps (*.ppm);;All Files (*)|"
+               "The bitmap's height cannot be more than 50 pixels. This bitmap's height is 51 pixels."
+            << QByteArray(1, 0);
+        QTest::newRow("Dutch, from a value 3") << QByteArray(1, 3) << 0 << 1
+            << "&Bestand|&Open|Af&sluiten|&Taal|&Reset|Toon &fouten|&Oplossing geven|Toon &fouten|Toon &niet ingevuld|"
+               "Alle Bekende Bitmaps (*.pbm *.ppm);;Zwartwitte Bitmaps (*.pbm);;Gekleurde Bitmaps (*.ppm);;"
+               "Alle Bestanden (*)|De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 51 pixels hoog."
+            << QByteArray(1, 1);
+        QTest::newRow("Italian, from Dutch with more bytes") << QByteArray("\1a\0b", 4) << 1 << 2
+            << "&File|&Apri|&Esci|&Lingua|&Reset|Mostra gli &errori|Mostra la &soluzione|Mostra gli &errori|"
+               "Mostra celle &non completate|Tutti i files bitmaps riconosciuti (*.pbm *.ppm);;"
+               "Bitmaps in bianco e nero (*.pbm);;Bitmaps a colori (*.ppm);;Tutti i files (*)|"
+               "L’altezza della bitmap non può superare I 50 pixel. L’altezza di questa bitmap è di 51 pixels."
+            << QByteArray("\2a\0b", 4);
+    }
+    void languages()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, started);
+        QFETCH(int, language);
+        Game game;
+        game.Write("lang.ini", stored);
+        game.Write("tulip.ppm", PictureFile({"rb"}));
+        game.Write("tall.pbm", "P1 1 51 ");
+        QStringList answers{game.FileIn("tulip.ppm"), QString(), game.FileIn("tall.pbm")};
+        OpenDialogCall asked;
+        OpenDialogHook = [&](const OpenDialogCall& call) { asked = call; return answers.takeFirst(); };
+        Form1& form = game.Start();
+        form.MMopen->trigger();
+        QCOMPARE(form.KiezerL->height(), 9 * form.KiezerL->width());   // nothing and the eight colours
+        game.OpenSolution();
+        QVERIFY(form.MMtaal->actions()[started]->isChecked());
+        form.MMtaal->actions()[language]->trigger();
+        form.MMtaal->actions()[language]->trigger();   // chosen again, it stays ticked
+        QStringList texts{form.MMbestand->title(), form.MMopen->text(), form.MMclose->text(), form.MMtaal->title(),
+                          form.cmdClear->text(), form.cmdErrors->text(), form.cmdOplossing->text(),
+                          game.Solution().chkFouten->text(), game.Solution().chkOntbreken->text()};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(form.MMtaal->actions()[i]->isChecked(), i == language);
+        for (QPushButton* button : {form.cmdClear, form.cmdErrors, form.cmdOplossing})
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+
+        // Cancelled: only the buttons' colours go back to black and white.
+        game.state.ButtonColour = {5, 6};
+        form.MMopen->trigger();
+        QVERIFY(game.Solution().isVisible() && form.Picture1->isVisible() && form.cmdClear->isEnabled());
+        QCOMPARE(game.state.ButtonColour, (std::array<std::uint8_t, 2>{1, 2}));
+
+        // Refused, in the new language, while the busy pointer shows and the board is hidden.
+        bool busy = false;
+        MsgBoxHook = [&](const MsgBoxCall& call) {
+            game.boxes.push_back(call);
+            busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor
+                   && !form.Picture1->isVisible() && !form.cmdOplossing->isEnabled() && !game.Solution().isVisible();
+        };
+        form.MMopen->trigger();
+        QCOMPARE(asked.initialFolder, game.Folder() + "Puzzles");
+        QCOMPARE(game.boxes.size(), std::size_t(1));
+        QTEST((texts << asked.filter << game.boxes[0].text).join('|'), "texts");
+        QVERIFY(busy && QApplication::overrideCursor() == nullptr);
+        QCOMPARE(form.windowTitle() + game.RecentCaptions().join('|'), "tulip - Vindro Grizzet&1 tulip");
+        form.MMclose->trigger();   // Exit closes the window
+        QVERIFY(!form.isVisible() && form.Tag == "CLOSE" && form.form2 == nullptr);
+        QTEST(ReadBytes(game.FileIn("lang.ini")), "written");
+    }
+
+    // What the player sees first: the side panel on the right at its design
+    // width, the board hidden, the chooser's swatches, the mouse pictures.
+    // Maximised, the free area is noted; restored, it is kept, and the board
+    // laid out for it runs under the panel, whose controls stay in reach.
+    void mainWindow()
+    {
+        Game game;
+        game.Write("mouse1.dat", "P1 no picture");
+        QVERIFY(QFile::copy(qEnvironmentVariable("GRIZZET_APP_DIR") + "/mouse2.dat", game.FileIn("mouse2.dat")));
+        const std::string wide = game.Write("wide.pbm", PictureFile({QString(50, 'k')}));
+        Form1& form = game.Start(0, 0, wide.substr(0, wide.rfind('/')));
+        QCOMPARE(ReadBytes(game.FileIn("recent.ini")), QByteArray(5, 0));
+        QCOMPARE(form.windowTitle(), "Vindro Grizzet");
+        QVERIFY(!form.Picture1->isVisible() && !form.cmdClear->isEnabled() && !form.cmdOplossing->isEnabled());
+        QVERIFY(form.cmdErrors->isEnabled() && form.MuisL->pixmap().isNull() && !form.MuisR->pixmap().isNull());
+        QCOMPARE(game.state.ButtonColour, (std::array<std::uint8_t, 2>{1, 2}));   // black and white
+        const int side = form.KiezerL->width();   // swatch 0 is the chooser's white, then the eight colours
+        const QRgb swatches[] = {WhiteRgb, 0, WhiteRgb, 0xFF0000, 0x0000FF, 0xFFFF00, 0x00FF00, 0xFF00FF, 0x00FFFF};
+        for (int k = 0; k < 9; ++k)   // off the pointer lines
+            QCOMPARE(ScreenPixel(form.KiezerL, QPoint(side / 2, k * side + side / 4)), swatches[k]);
+
+        QWidget* client = form.centralWidget();
+        const auto panel = [&] {   // 2055 twips wide; the read-out half its height above the bottom
+            QCOMPARE(form.Sizer->geometry(), QRect(client->width() - 137, 0, 137, client->height()));
+            QVERIFY(qAbs(form.Sizer->contentsRect().height() - form.Positie->geometry().bottom() - 1
+                         - form.Positie->height() / 2.0) <= 0.5);
+        };
+        QCOMPARE(client->size(), QSize(648, 624));   // 9720 by 9360 twips
+        panel();
+        form.showMaximized();
+        QTRY_COMPARE(form.width(), 1280);
+        panel();
+        QCOMPARE(game.state.MaxSizerLeft, float((1280 - 137) * 0.75));   // in points
+        QCOMPARE(game.state.MaxSizerBottomTop, float(client->height() * 0.75));
+        form.LoadPuzzle(wide);
+        form.showNormal();
+        QTRY_COMPARE(client->size(), QSize(648, 624));
+        panel();
+        game.Solution().show();   // back from the solution window
+        QApplication::setActiveWindow(&game.Solution());
+        QApplication::setActiveWindow(&form);
+        QCOMPARE(game.state.MaxSizerLeft, float((1280 - 137) * 0.75));
+        for (QWidget* control : std::initializer_list<QWidget*>{form.cmdClear, form.cmdErrors, form.KiezerL})
+            QCOMPARE(client->childAt(control->mapTo(client, control->rect().center())), control);
+        form.close();
+        QCOMPARE(ReadBytes(game.FileIn("lang.ini")), QByteArray(1, 0));
+    }
+};
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"
