@@ -166,7 +166,7 @@ private slots:
         QTEST(ReadBytes(game.FileIn("lang.ini")), "written");
     }
 
-    // What the player sees first: the side panel on the right at its design
+    // What the player sees first: the side panel on the right at its fixed
     // width, the board hidden, the chooser's swatches, the mouse pictures.
     // Maximised, the free area is noted; restored, it is kept, and the board
     // laid out for it runs under the panel, whose controls stay in reach.
