@@ -2,7 +2,7 @@
 
 #include "model/Clues.h"
 #include "model/LoadPuzzle.h"
-#include "platform/Files.h"
+#include "model/FileSource.h"
 #include "solver/Solver.h"
 
 #include <chrono>
@@ -13,12 +13,6 @@
 namespace grizzet::bench {
 
 namespace {
-
-class FileSteps final : public LoadSteps {
-public:
-    bool FindFile(const std::string& path) override { return IsOrdinaryFile(path); }
-    std::unique_ptr<ByteSource> OpenFile(const std::string& path) override { return OpenForReading(path); }
-};
 
 struct Case {
     std::string name;
@@ -54,7 +48,7 @@ bool HardestBundled(const std::string& folder, Case& hardest)
         if (ext != ".pbm" && ext != ".ppm")
             continue;
         PuzzleState state;
-        FileSteps steps;
+        FileLoadSteps steps;
         if (!LoadPuzzle(state, entry.path().string(), steps))
             continue;
         const PuzzleClues clues = CluesOf(state);

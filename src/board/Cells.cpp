@@ -1,5 +1,6 @@
 #include "board/Board.h"
 
+#include "model/Field.h"
 #include "platform/Surface.h"
 
 namespace grizzet {
@@ -22,6 +23,18 @@ void DrawCell(Surface& field, int column, int row, int cellSize, QRgb fill, QRgb
     const float y0 = static_cast<float>(row * cellSize);
     field.FillBox(x0, y0, x0 + cellSize, y0 + cellSize, fill);
     DrawCellEdges(field, column, row, cellSize, edge);
+}
+
+void DrawCellDot(Surface& field, int column, int row, int cellSize, QRgb colour)
+{
+    const int width = DotWidth(cellSize);
+    const float cx = static_cast<float>((column + 0.5) * cellSize);
+    const float cy = static_cast<float>((row + 0.5) * cellSize);
+    field.SetDrawWidth(width);
+    field.DrawDot(cx, cy, qRgb(128, 128, 128));
+    field.SetDrawWidth(width - 2);
+    field.DrawDot(cx, cy, colour);
+    field.SetDrawWidth(1);
 }
 
 QRgb SwatchColour(const Surface& chooser, int swatch)

@@ -2,16 +2,14 @@
 // their colours, the grid lines of the clue bands, and the field placed over
 // the cell area.
 #include "board/Board.h"
-#include "board/Fitting.h"
-#include "shell/Form1.h"
 
-#include <QPushButton>
+#include "model/Fitting.h"
+#include "platform/Surface.h"
 
 namespace grizzet {
 
 namespace {
 
-constexpr QRgb GridColour = 0xFF404040;  // RGB(64,64,64)
 const QString WidthSample = QStringLiteral("10 ");
 
 // The clue colour of a colour number, read from the chooser; yellow and cyan
@@ -83,33 +81,31 @@ void DrawGridLines(Surface& board, const PuzzleState& state, int c, float bandWi
     for (int i = 0; i <= h; ++i) {
         const float y = fieldTop + static_cast<float>(i * c);
         if (IsHeavyLine(i, h))
-            board.FillBox(0, y, xe, y + 1, GridColour);
+            board.FillBox(0, y, xe, y + 1, GridGrey);
         else
-            board.DrawLine(0, y, xe, y, GridColour);
+            board.DrawLine(0, y, xe, y, GridGrey);
     }
     const float ye = fieldTop + static_cast<float>(h * c) + 1;
     for (int i = 0; i <= w; ++i) {
         const float x = bandWidth + static_cast<float>(i * c);
         if (IsHeavyLine(i, w))
-            board.FillBox(x, 0, x + 1, ye, GridColour);
+            board.FillBox(x, 0, x + 1, ye, GridGrey);
         else
-            board.DrawLine(x, 0, x, ye, GridColour);
+            board.DrawLine(x, 0, x, ye, GridGrey);
     }
 }
 
 }  // namespace
 
-void LayoutBoard(Form1& form)
+void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWidth, float freeHeight)
 {
-    PuzzleState& state = form.state;
-    Surface& board = *form.Picture1;
+    Surface& board = surfaces.board;
 
     board.SetScaleUnit(ScaleUnit::Point);
-    state.BoardMaxWidth = form.FreeWidth();
-    state.BoardMaxHeight = form.FreeHeight();
+    state.BoardMaxWidth = freeWidth;
+    state.BoardMaxHeight = freeHeight;
     board.SetForeColor(qRgb(0, 0, 0));
     board.SetFontName(QStringLiteral("Arial"));
-    board.SetFontTransparent(true);
 
     const int across = state.MaxRowClues + state.PuzzleWidth;
     const int down = state.MaxColClues + state.PuzzleHeight;
@@ -136,19 +132,14 @@ void LayoutBoard(Form1& form)
 
     const float bandWidth = static_cast<float>(state.MaxRowClues * c);
     const float fieldTop = static_cast<float>(state.MaxColClues * c);
-    DrawRowClues(board, *form.KiezerL, state, c, bandWidth, fieldTop);
-    DrawColumnClues(board, *form.KiezerL, state, c, bandWidth, fieldTop);
+    DrawRowClues(board, surfaces.chooser, state, c, bandWidth, fieldTop);
+    DrawColumnClues(board, surfaces.chooser, state, c, bandWidth, fieldTop);
     DrawGridLines(board, state, c, bandWidth, fieldTop);
 
-    form.HetVeld->Move(bandWidth, fieldTop, ScaleUnit::Point);
-    form.HetVeld->Resize(static_cast<float>(state.PuzzleWidth * c + 1), static_cast<float>(state.PuzzleHeight * c + 1),
-                         ScaleUnit::Point);
-
+    surfaces.field.Move(bandWidth, fieldTop, ScaleUnit::Point);
+    surfaces.field.Resize(static_cast<float>(state.PuzzleWidth * c + 1),
+                          static_cast<float>(state.PuzzleHeight * c + 1), ScaleUnit::Point);
     state.CellSize = static_cast<std::int16_t>(c);
-    ResetField(form);
-    board.show();
-    form.cmdClear->setEnabled(true);
-    form.cmdOplossing->setEnabled(true);
 }
 
 }  // namespace grizzet

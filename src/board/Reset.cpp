@@ -1,8 +1,9 @@
 // The field back to a freshly opened puzzle: every cell empty, clue ticks
-// removed, default button colours, not solved.
+// removed, not solved.
 #include "board/Board.h"
-#include "board/Rounding.h"
-#include "shell/Form1.h"
+
+#include "model/Rounding.h"
+#include "platform/Surface.h"
 
 namespace grizzet {
 
@@ -29,24 +30,19 @@ void RemoveClueTicks(Surface& board, const Surface& field)
 
 }  // namespace
 
-void ResetField(Form1& form)
+void EmptyField(PuzzleState& state, const BoardSurfaces& surfaces)
 {
-    PuzzleState& state = form.state;
-    form.KiezerSet();
-    Surface& field = *form.HetVeld;
+    Surface& field = surfaces.field;
     field.Cls();
     for (int x = 0; x < state.PuzzleWidth; ++x) {
         for (int y = 0; y < state.PuzzleHeight; ++y) {
             state.PlayerGrid(x, y) = 0;
-            DrawCell(field, x, y, state.CellSize, SwatchColour(*form.KiezerL, state.PlayerGrid(x, y)),
-                     qRgb(64, 64, 64));
+            DrawCell(field, x, y, state.CellSize, SwatchColour(surfaces.chooser, state.PlayerGrid(x, y)), GridGrey);
         }
     }
-    RemoveClueTicks(*form.Picture1, field);
-    form.Picture1->Refresh();
+    RemoveClueTicks(surfaces.board, field);
+    surfaces.board.Refresh();
     state.PuzzleSolved = 0;
 }
-
-void Form1::cmdClear_Click() { ResetField(*this); }
 
 }  // namespace grizzet

@@ -1,7 +1,7 @@
 // Loading one file as the game does, without a window.
 #include "checker/CheckFile.h"
 
-#include "platform/Files.h"
+#include "model/FileSource.h"
 
 namespace grizzet {
 namespace {

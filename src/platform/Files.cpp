@@ -2,15 +2,17 @@
 // encoding, so any name the file system holds can be looked up and opened.
 #include "platform/Files.h"
 
+#include "model/FileSource.h"
 #include "model/LoadPuzzle.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QSaveFile>
 
-#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -33,85 +35,46 @@ std::string FromQt(const QString& path)
 
 // Opens an ordinary file without ever waiting: a FIFO put in the file's
 // place after the lookup would otherwise block the open until a writer came.
-bool OpenOrdinary(const std::string& path, QFile& file)
+std::FILE* OpenOrdinary(const std::string& path)
 {
     if (path.empty() || path.find('\0') != std::string::npos)
-        return false;
+        return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return false;
+        return nullptr;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                      QFileDevice::AutoCloseHandle)) {
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        file = ::fdopen(fd, "rb");
+    if (file == nullptr)
         ::close(fd);
-        return false;
-    }
-    return true;
+    return file;
 }
 
-class FileSource final : public ByteSource {
-public:
-    explicit FileSource(const std::string& path)
-    {
-        if (!OpenOrdinary(path, file_))
-            throw RunTimeFailure("the file cannot be opened");
-    }
-
-    int Next() override
-    {
-        if (pos_ == filled_ && !Refill())
-            return End;
-        return static_cast<unsigned char>(buffer_[pos_++]);
-    }
-
-private:
-    bool Refill()
-    {
-        if (ended_)
-            return false;
-        const qint64 got = file_.read(buffer_.data(), static_cast<qint64>(buffer_.size()));
-        if (got < 0)
-            throw RunTimeFailure("the file cannot be read");
-        pos_ = 0;
-        filled_ = static_cast<std::size_t>(got);
-        ended_ = got == 0;
-        return !ended_;
-    }
-
-    QFile file_;
-    std::array<char, 64 * 1024> buffer_{};
-    std::size_t pos_ = 0;
-    std::size_t filled_ = 0;
-    bool ended_ = false;
-};
+// Pictures larger than this are no artwork of ours; they count as absent.
+constexpr std::uintmax_t MaxPictureBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
-bool IsOrdinaryFile(const std::string& path)
-{
-    if (path.empty() || path.find('\0') != std::string::npos)
-        return false;
-    // The bytes as they are: a name that is not valid UTF-8 would not survive
-    // the trip through QString.
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 std::unique_ptr<ByteSource> OpenForReading(const std::string& path)
 {
-    return std::make_unique<FileSource>(path);
+    std::FILE* file = OpenOrdinary(path);
+    if (file == nullptr)
+        throw RunTimeFailure("the file cannot be opened");
+    return std::make_unique<FileSource>(file);
 }
 
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes)
 {
-    QFile file;
-    if (!OpenOrdinary(path, file))
+    std::string bytes;
+    try {
+        const std::unique_ptr<ByteSource> file = OpenForReading(path);
+        for (int byte; bytes.size() < maxBytes && (byte = file->Next()) != ByteSource::End;)
+            bytes += static_cast<char>(byte);
+    } catch (const RunTimeFailure&) {
         return std::nullopt;
-    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes.toStdString();
+    }
+    return bytes;
 }
 
 bool ReplaceFile(const std::string& path, const std::string& bytes)
@@ -133,6 +96,19 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     const auto size = static_cast<qint64>(bytes.size());
     // Without a commit the new file is thrown away and the old one stays.
     return file.write(bytes.data(), size) == size && file.commit();
+}
+
+QImage ReadPicture(const std::string& path)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size == 0 || size > MaxPictureBytes)
+        return {};
+    const std::optional<std::string> bytes = ReadSmallFile(path, static_cast<std::size_t>(size));
+    QImage picture;
+    if (bytes)
+        picture.loadFromData(QByteArray::fromStdString(*bytes));
+    return picture;
 }
 
 std::string ProgramFolder()

@@ -1,5 +1,7 @@
 #include "platform/Surface.h"
 
+#include "model/Rounding.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -12,9 +14,6 @@
 namespace grizzet {
 
 namespace {
-
-// Floating values become integers by rounding to nearest, ties to even.
-int Nearest(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 constexpr double MetresPerInch = 0.0254;
 
@@ -35,6 +34,10 @@ double PixelsPerUnit(ScaleUnit unit)
     }
     return 1.0;
 }
+
+int TwipsToPixels(double twips) { return Nearest(twips * PixelsPerUnit(ScaleUnit::Twip)); }
+
+double PixelsToTwips(double pixels) { return pixels / PixelsPerUnit(ScaleUnit::Twip); }
 
 Surface::Surface(QWidget* parent) : QWidget(parent), image_(1, 1, QImage::Format_RGB32)
 {
@@ -130,11 +133,6 @@ float Surface::TextWidth(const QString& text) const
     return static_cast<float>(Advance(text) / PixelsPerScaleUnit());
 }
 
-float Surface::TextHeight(const QString&) const
-{
-    return static_cast<float>(Measures().height / PixelsPerScaleUnit());
-}
-
 void Surface::Print(const QString& text)
 {
     Grow();
@@ -143,7 +141,7 @@ void Surface::Print(const QString& text)
     const QPoint origin(Nearest(currentX_ * ppu), Nearest(currentY_ * ppu));
     const QRectF box(origin, QSizeF(Advance(text), measures.height));
     const Stamp& stamp = StampOf(text);
-    if (transparentText_ && stamp.exact) {
+    if (stamp.exact) {
         // The text's pixels are known: no painter, no shaping.
         const QRgb pixel = fore_ | 0xFF000000u;
         uchar* const bits = image_.bits();
@@ -156,8 +154,6 @@ void Surface::Print(const QString& text)
     } else {
         QPainter painter(&image_);
         painter.setFont(font_);
-        if (!transparentText_)
-            painter.fillRect(box, QColor::fromRgb(back_));
         painter.setPen(QColor::fromRgb(fore_));
         painter.drawText(QPointF(origin.x(), origin.y() + measures.ascent), text);
     }
@@ -395,9 +391,6 @@ MouseArgs Surface::ArgsOf(QMouseEvent* event) const
 {
     MouseArgs args;
     args.Button = static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    args.Shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                 (mods & Qt::AltModifier ? 4 : 0);
     const double ppu = PixelsPerScaleUnit();
     args.X = static_cast<float>(event->position().x() / ppu);
     args.Y = static_cast<float>(event->position().y() / ppu);

@@ -20,10 +20,9 @@ namespace grizzet {
 enum class ScaleUnit { Twip, Point, Pixel };
 
 // A mouse event as the handlers see it: Button is the mask of buttons held
-// (1 left, 2 right, 4 middle), Shift the mask of 1 Shift, 2 Ctrl, 4 Alt.
+// (1 left, 2 right, 4 middle).
 struct MouseArgs {
     int Button = 0;
-    int Shift = 0;
     float X = 0;
     float Y = 0;
 };
@@ -31,13 +30,15 @@ struct MouseArgs {
 // Pixels per unit at the screen's logical dpi (96 dpi: 4/3 a point, 1/15 a twip).
 double PixelsPerUnit(ScaleUnit unit);
 double LogicalDpi();
+// The windows are placed in twips; their controls sit on whole pixels.
+int TwipsToPixels(double twips);
+double PixelsToTwips(double pixels);
 
 class Surface : public QWidget {
     Q_OBJECT
 public:
     explicit Surface(QWidget* parent = nullptr);
 
-    ScaleUnit scaleUnit() const { return unit_; }
     void SetScaleUnit(ScaleUnit unit) { unit_ = unit; }
     double PixelsPerScaleUnit() const { return PixelsPerUnit(unit_); }
 
@@ -55,23 +56,18 @@ public:
 
     QRgb BackColor() const { return back_; }
     void SetBackColor(QRgb colour) { back_ = colour; }
-    QRgb ForeColor() const { return fore_; }
     void SetForeColor(QRgb colour) { fore_ = colour; }
 
     // The whole image takes the background colour; the text position returns to (0, 0).
     void Cls();
 
-    // Text: the font, transparent drawing, the position of the next text's line box.
+    // Text, drawn without a background: the font, the position of the next text's line box.
     void SetFontName(const QString& family);
     void SetFontSize(float points);
     float FontSize() const;
-    void SetFontTransparent(bool transparent) { transparentText_ = transparent; }
-    float CurrentX() const { return currentX_; }
-    float CurrentY() const { return currentY_; }
     void SetCurrentX(float x) { currentX_ = x; }
     void SetCurrentY(float y) { currentY_ = y; }
     float TextWidth(const QString& text) const;
-    float TextHeight(const QString& text) const;
     // Draws text at the text position in the foreground colour and moves the
     // position to the start of the next line.
     void Print(const QString& text);
@@ -102,7 +98,7 @@ public:
     // shows by itself.
     void Refresh();
 
-    // The image, for tests and for the error marking's exact pixels.
+    // The image, as drawn so far.
     const QImage& Image() const
     {
         Grow();
@@ -161,7 +157,6 @@ private:
     QHash<QString, Stamp> stamps_;
     QRect pending_;        // asked to repaint, not painted yet
     QRect pixelsChanged_;  // changed pixel by pixel since the last Refresh
-    bool transparentText_ = true;
     float currentX_ = 0;
     float currentY_ = 0;
     int drawWidth_ = 1;

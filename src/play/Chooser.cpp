@@ -1,36 +1,15 @@
 #include "play/Chooser.h"
 
-#include "board/Rounding.h"
-#include "shell/Form1.h"
-
-#include <QFileInfo>
-#include <QImageReader>
-#include <QLabel>
+#include "model/Rounding.h"
+#include "platform/Files.h"
+#include "platform/LineControl.h"
 
 namespace grizzet {
 
-namespace {
-
-// The side panel measures in twips; its children are placed in pixels.
-double TwipsPerPixel() { return 1.0 / PixelsPerUnit(ScaleUnit::Twip); }
-
-QImage ChooserPicture(const std::string& path)
+void PaintChooser(Surface& chooser, const std::string& appFolder)
 {
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile())
-        return {};
-    QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();  // null when the file does not decode: treated as absent
-}
-
-}  // namespace
-
-void PaintChooser(Form1& form)
-{
-    Surface& chooser = *form.KiezerL;
     chooser.Cls();
-    const QImage picture = ChooserPicture(form.state.AppFolder + "hamworst.dat");
+    const QImage picture = ReadPicture(appFolder + "hamworst.dat");
     if (!picture.isNull())
         chooser.DrawPicture(picture);
 
@@ -39,36 +18,34 @@ void PaintChooser(Form1& form)
         chooser.FillBox(0, k * s, s, (k + 1) * s, DisplayColour[k - 1]);
 }
 
-void Form1::KiezerL_MouseDown(const MouseArgs& args)
+void ChooseSwatch(PuzzleState& state, const ChooserParts& parts, const MouseArgs& args)
 {
-    if (args.Y < 0 || args.Y >= KiezerL->ScaleHeight())
+    const Surface& chooser = parts.chooser;
+    if (args.Y < 0 || args.Y >= chooser.ScaleHeight())
         return;
     if (args.Button != 1 && args.Button != 2)
         return;
     const bool left = args.Button == 1;
-    LineControl& line = left ? *LijnL : *LijnR;
-    QLabel& mouse = left ? *MuisL : *MuisR;
+    LineControl& line = left ? parts.leftLine : parts.rightLine;
+    QWidget& mouse = left ? parts.leftMouse : parts.rightMouse;
 
-    const float s = KiezerL->ScaleWidth();
+    const float s = chooser.ScaleWidth();
     const int n = Nearest(args.Y) / Nearest(s);
 
-    const double h = (n + 0.5) * s * TwipsPerPixel() + KiezerL->Top(ScaleUnit::Twip);
+    // The side panel measures in twips; its children are placed in pixels.
+    const double h = PixelsToTwips((n + 0.5) * s) + chooser.Top(ScaleUnit::Twip);
     line.SetY1(static_cast<float>(h));
     line.SetY2(line.Y1());
-
-    const double pictureHeight = mouse.height() * TwipsPerPixel();
-    mouse.move(mouse.x(), Nearest((h - pictureHeight / 2) * PixelsPerUnit(ScaleUnit::Twip)));
+    mouse.move(mouse.x(), TwipsToPixels(h - PixelsToTwips(mouse.height()) / 2));
 
     state.ButtonColour[args.Button - 1] = static_cast<std::uint8_t>(n);
 }
 
-void Form1::KiezerL_MouseMove(const MouseArgs& args) { KiezerL_MouseDown(args); }
-
-void Form1::KiezerSet()
+void KiezerSet(PuzzleState& state, const ChooserParts& parts)
 {
-    const float s = KiezerL->ScaleWidth();
-    KiezerL_MouseDown({1, 0, 0, 1.5f * s});
-    KiezerL_MouseDown({2, 0, 0, 2.5f * s});
+    const float s = parts.chooser.ScaleWidth();
+    ChooseSwatch(state, parts, {1, 0, 1.5f * s});
+    ChooseSwatch(state, parts, {2, 0, 2.5f * s});
 }
 
 }  // namespace grizzet

@@ -1,7 +1,7 @@
 #include "play/ClueTicks.h"
 
-#include "board/Rounding.h"
-#include "shell/Form1.h"
+#include "model/ClueHit.h"
+#include "model/Rounding.h"
 
 #include <cstdlib>
 
@@ -37,65 +37,40 @@ float CellInPixels(int cellSize) { return static_cast<float>(cellSize * PixelsPe
 
 }  // namespace
 
-ClueHit HitClue(const PuzzleState& state, const FieldBox& field, float x, float y)
-{
-    const int c = state.CellSize;
-    ClueHit hit;
-    if (x < field.left && y >= field.top && y < field.top + field.height) {
-        const int row = Nearest(y - field.top) / c;
-        if (row >= 0 && row < state.PuzzleHeight) {
-            const int k = Nearest(field.left - x) / c;
-            const int clue = state.RowClueCount[row] - 1 - k;
-            if (clue >= 0 && clue < state.RowClueCount[row])
-                hit = {ClueHit::Area::Row, row, clue};
-        }
-    }
-    if (y < field.top && x >= field.left && x < field.left + field.width) {
-        const int column = Nearest(x - field.left) / c;
-        if (column >= 0 && column < state.PuzzleWidth) {
-            const int k = Nearest(field.top - y) / c;
-            const int clue = state.ColClueCount[column] - 1 - k;
-            if (clue >= 0 && clue < state.ColClueCount[column])
-                hit = {ClueHit::Area::Column, column, clue};
-        }
-    }
-    return hit;
-}
-
-void Form1::Picture1_MouseDown(const MouseArgs& args)
+void TickClueAt(const PuzzleState& state, const BoardSurfaces& surfaces, const MouseArgs& args)
 {
     if (args.Button != 1 && args.Button != 2)
         return;
-    const ClueHit hit = HitClue(state, FieldOnBoard(*HetVeld), args.X, args.Y);
+    const ClueHit hit = HitClue(state, FieldOnBoard(surfaces.field), args.X, args.Y);
     if (hit.area == ClueHit::Area::Row)
-        ToggleRowClue(hit.line, hit.clue);
+        ToggleRowClue(state, surfaces, hit.line, hit.clue);
     else if (hit.area == ClueHit::Area::Column)
-        ToggleColumnClue(hit.line, hit.clue);
+        ToggleColumnClue(state, surfaces, hit.line, hit.clue);
 }
 
-void Form1::Picture1_MouseMove(const MouseArgs& args)
+void PointAtClue(const PuzzleState& state, const BoardSurfaces& surfaces, const MouseArgs& args)
 {
-    const ClueHit hit = HitClue(state, FieldOnBoard(*HetVeld), args.X, args.Y);
-    Picture1->UseCustomPointer(hit.area != ClueHit::Area::None);
+    const ClueHit hit = HitClue(state, FieldOnBoard(surfaces.field), args.X, args.Y);
+    surfaces.board.UseCustomPointer(hit.area != ClueHit::Area::None);
 }
 
-void Form1::ToggleRowClue(int row, int clue)
+void ToggleRowClue(const PuzzleState& state, const BoardSurfaces& surfaces, int row, int clue)
 {
     const float p = CellInPixels(state.CellSize);
-    const float l = HetVeld->Left(ScaleUnit::Pixel);
-    const float t = HetVeld->Top(ScaleUnit::Pixel);
+    const float l = surfaces.field.Left(ScaleUnit::Pixel);
+    const float t = surfaces.field.Top(ScaleUnit::Pixel);
     const int n = state.RowClueCount[row];
-    ToggleBox(*Picture1, Nearest(l - static_cast<float>(n - clue) * p), Nearest(l - static_cast<float>(n - clue - 1) * p),
+    ToggleBox(surfaces.board, Nearest(l - static_cast<float>(n - clue) * p), Nearest(l - static_cast<float>(n - clue - 1) * p),
               Nearest(static_cast<float>(row) * p + t), Nearest(static_cast<float>(row + 1) * p + t));
 }
 
-void Form1::ToggleColumnClue(int column, int clue)
+void ToggleColumnClue(const PuzzleState& state, const BoardSurfaces& surfaces, int column, int clue)
 {
     const float p = CellInPixels(state.CellSize);
-    const float l = HetVeld->Left(ScaleUnit::Pixel);
-    const float t = HetVeld->Top(ScaleUnit::Pixel);
+    const float l = surfaces.field.Left(ScaleUnit::Pixel);
+    const float t = surfaces.field.Top(ScaleUnit::Pixel);
     const int n = state.ColClueCount[column];
-    ToggleBox(*Picture1, Nearest(static_cast<float>(column) * p + l), Nearest(static_cast<float>(column + 1) * p + l),
+    ToggleBox(surfaces.board, Nearest(static_cast<float>(column) * p + l), Nearest(static_cast<float>(column + 1) * p + l),
               Nearest(t - static_cast<float>(n - clue) * p), Nearest(t - static_cast<float>(n - clue - 1) * p));
 }
 

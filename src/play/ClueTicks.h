@@ -2,27 +2,17 @@
 // press white again. Ticks are only pixels of the board.
 #pragma once
 
+#include "board/Board.h"
+#include "platform/Surface.h"
+
 namespace grizzet {
 
-struct PuzzleState;
+// A press on the board ticks or unticks the clue under the pointer.
+void TickClueAt(const PuzzleState& state, const BoardSurfaces& surfaces, const MouseArgs& args);
+// Over a clue the board shows its hand pointer, elsewhere the arrow.
+void PointAtClue(const PuzzleState& state, const BoardSurfaces& surfaces, const MouseArgs& args);
 
-// The field's place on the board, in the board's points.
-struct FieldBox {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
-struct ClueHit {
-    enum class Area { None, Row, Column };
-    Area area = Area::None;
-    int line = 0;   // the row or the column
-    int clue = 0;   // its clue number, 0 the farthest from the field
-};
-
-// The clue box under a point of the board, if any: rows left of the field,
-// columns above it, counted in boxes away from the field's edge.
-ClueHit HitClue(const PuzzleState& state, const FieldBox& field, float x, float y);
+void ToggleRowClue(const PuzzleState& state, const BoardSurfaces& surfaces, int row, int clue);
+void ToggleColumnClue(const PuzzleState& state, const BoardSurfaces& surfaces, int column, int clue);
 
 }  // namespace grizzet

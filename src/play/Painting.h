@@ -1,27 +1,28 @@
-// Cell painting, the position read-out and the solved test.
+// Painting cells with the left and the right button, the read-out that
+// follows the pointer, the solved test and Reset.
 #pragma once
 
-#include <QString>
+#include "board/Board.h"
+#include "play/Chooser.h"
 
 #include <cstdint>
 
+class QLabel;
+
 namespace grizzet {
 
-class Form1;
-struct PuzzleState;
+// A press or a move over the field: the read-out shows the cell under the
+// pointer, and a held button paints it and may solve the puzzle.
+void PaintField(PuzzleState& state, const BoardSurfaces& surfaces, QLabel& readOut, const MouseArgs& args);
 
 // Stores the value in PlayerGrid and redraws that one cell.
-void SetCell(Form1& form, int column, int row, std::uint8_t value);
+void SetCell(PuzzleState& state, const BoardSurfaces& surfaces, int column, int row, std::uint8_t value);
 
-// The cell index under a pointer position: nearest(position / cellSize - 0.5)
-// in double precision, ties to even, so a cell's right or bottom edge belongs
-// to whichever neighbour is even. Not clamped.
-int CellUnderPointer(float position, int cellSize);
+// The read-out sizes itself to its text and keeps its right edge, half its
+// height free above the side panel's bottom edge.
+void PlaceReadOut(QLabel& readOut);
 
-// The read-out of a cell, counted from 1, each number with its blank for the sign.
-QString PositionText(int column, int row);
-
-// Every cell of the picture holds its colour's swatch, background included.
-bool FieldMatchesPicture(const PuzzleState& state);
+// Reset: the default colours, then an empty field without ticks.
+void ResetField(PuzzleState& state, const BoardSurfaces& surfaces, const ChooserParts& chooser);
 
 }  // namespace grizzet

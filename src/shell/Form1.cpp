@@ -2,6 +2,7 @@
 // rule and the window events that start-up and shutdown hang on.
 #include "shell/Form1.h"
 
+#include "play/Painting.h"
 #include "solution/Form2.h"
 
 #include <QCloseEvent>
@@ -12,8 +13,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <cmath>
-
 // The icon and the pointers sit in a static library, whose resources the
 // linker leaves out unless something names them.
 static void InitAssets() { Q_INIT_RESOURCE(assets); }
@@ -21,11 +20,6 @@ static void InitAssets() { Q_INIT_RESOURCE(assets); }
 namespace grizzet {
 
 namespace {
-
-int TwipsToPixels(double twips)
-{
-    return static_cast<int>(std::nearbyint(twips * PixelsPerUnit(ScaleUnit::Twip)));
-}
 
 // A control placed by its design position and size in twips.
 template <typename Widget>
@@ -47,7 +41,6 @@ QCursor PointerOf(const QString& picture, int hotX, int hotY)
 }
 
 constexpr int SizerWidthTwips = 2055;
-constexpr int PositieRightTwips = 1680 + 225;
 
 }  // namespace
 
@@ -66,6 +59,17 @@ Form1::Form1(PuzzleState& puzzle, const std::string& programFolder)
 }
 
 Form1::~Form1() = default;
+
+BoardSurfaces Form1::Board() { return {*Picture1, *HetVeld, *KiezerL}; }
+
+ChooserParts Form1::Chooser() { return {*KiezerL, *LijnL, *LijnR, *MuisL, *MuisR}; }
+
+Form2& Form1::SolutionWindow()
+{
+    if (form2 == nullptr)
+        form2 = new Form2(*this, state, *HetVeld, *KiezerL, Tag);
+    return *form2;
+}
 
 void Form1::BuildControls()
 {
@@ -118,7 +122,7 @@ void Form1::BuildControls()
 
     HetVeld = Place(new Surface(Picture1), 1920, 600, 735, 1455);
     HetVeld->SetScaleUnit(ScaleUnit::Point);
-    HetVeld->SetBackColor(qRgb(64, 64, 64));
+    HetVeld->SetBackColor(GridGrey);
     HetVeld->SetForeColor(qRgb(0, 0, 0));
     HetVeld->Cls();
     HetVeld->SetCustomPointer(PointerOf(QStringLiteral(":/pencil.png"), 11, 20));
@@ -187,14 +191,7 @@ void Form1::Form_Resize()
     SizerBottom->setGeometry(0, client->height(), client->width(), 0);
     const int sizerWidth = TwipsToPixels(SizerWidthTwips);
     Sizer->setGeometry(client->width() - sizerWidth, 0, sizerWidth, SizerBottom->y());
-
-    // The read-out keeps half its height free above the panel's bottom edge.
-    // It sizes itself to its text and keeps its right edge, so a longer text
-    // grows to the left and stays inside the panel.
-    Positie->adjustSize();
-    const int innerHeight = Sizer->contentsRect().height();
-    const int right = TwipsToPixels(PositieRightTwips);
-    Positie->move(right - Positie->width(), static_cast<int>(std::nearbyint(innerHeight - 1.5 * Positie->height())));
+    PlaceReadOut(*Positie);
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

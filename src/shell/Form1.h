@@ -1,11 +1,13 @@
 // The main window: side panel with the chooser and the commands, the board
-// with the field, the File and Language menus. Its event handlers live in
-// the folder of the subsystem they belong to (board/, play/, shell/, solution/).
+// with the field, the File and Language menus. Each event handler hands its
+// event to the subsystem it belongs to (board/, play/, solution/, shell/).
 #pragma once
 
+#include "board/Board.h"
 #include "model/PuzzleState.h"
 #include "platform/LineControl.h"
 #include "platform/Surface.h"
+#include "play/Chooser.h"
 
 #include <QMainWindow>
 
@@ -62,6 +64,12 @@ public:
     Form2* form2 = nullptr;      // the solution window, created hidden at start-up
     QString Tag = QStringLiteral("in gebruik");
 
+    // What the subsystems work on.
+    BoardSurfaces Board();
+    ChooserParts Chooser();
+    // The solution window, created hidden the first time it is asked for.
+    Form2& SolutionWindow();
+
     // Start-up and shutdown (shell/).
     void Form_Load();
     void Form_Activate();
@@ -75,6 +83,9 @@ public:
     void MMnederlands_Click();
     void MMitaliano_Click();
     void LoadPuzzle(const std::string& path);
+    // Fits the board to the free area, empties the field, then shows the
+    // board and enables Reset and Solution.
+    void LayoutBoard();
 
     // The colour chooser (play/).
     void KiezerL_MouseDown(const MouseArgs& args);
@@ -86,8 +97,6 @@ public:
     void HetVeld_MouseMove(const MouseArgs& args);
     void Picture1_MouseDown(const MouseArgs& args);
     void Picture1_MouseMove(const MouseArgs& args);
-    void ToggleRowClue(int row, int clue);
-    void ToggleColumnClue(int column, int clue);
 
     // The side panel's commands (board/, solution/).
     void cmdClear_Click();

@@ -82,10 +82,9 @@ void SwitchLanguage(Form1& form, std::uint8_t language)
     FitButtonCaptions(form.Sizer->font(), {form.cmdClear, form.cmdErrors, form.cmdOplossing});
 
     // The solution window exists, hidden, from the first switch on.
-    if (form.form2 == nullptr)
-        form.form2 = new Form2(form, form.state);
-    form.form2->chkFouten->setText(CaptionOf(language, ErrorsBox));
-    form.form2->chkOntbreken->setText(CaptionOf(language, MissingBox));
+    Form2& solution = form.SolutionWindow();
+    solution.chkFouten->setText(CaptionOf(language, ErrorsBox));
+    solution.chkOntbreken->setText(CaptionOf(language, MissingBox));
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // File, Open, and the main window's part in loading a picture.
 #include "shell/Form1.h"
 
-#include "board/Board.h"
+#include "model/FileSource.h"
 #include "model/LoadPuzzle.h"
 #include "model/PickText.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "play/Painting.h"
 #include "shell/RecentFiles.h"
 #include "solution/Form2.h"
 
@@ -20,6 +21,9 @@ namespace {
 class WindowLoadSteps final : public FileLoadSteps {
 public:
     explicit WindowLoadSteps(Form1& form) : form_(form) {}
+
+    // Never waits on a FIFO put in the file's place after the lookup.
+    std::unique_ptr<ByteSource> OpenFile(const std::string& path) override { return OpenForReading(path); }
 
     void BeginLoad() override
     {
@@ -48,7 +52,7 @@ public:
     }
 
     void AddRecent(const std::string& path) override { grizzet::AddRecent(form_, path); }
-    void LayoutBoard() override { grizzet::LayoutBoard(form_); }
+    void LayoutBoard() override { form_.LayoutBoard(); }
 
     void EndLoad() override
     {
@@ -71,6 +75,15 @@ constexpr const char* ItalianFilter =
     "Bitmaps a colori (*.ppm)|*.ppm|Tutti i files (*.*)|*.*";
 
 }  // namespace
+
+void Form1::LayoutBoard()
+{
+    grizzet::LayoutBoard(state, Board(), FreeWidth(), FreeHeight());
+    ResetField(state, Board(), Chooser());
+    Picture1->show();
+    cmdClear->setEnabled(true);
+    cmdOplossing->setEnabled(true);
+}
 
 void Form1::LoadPuzzle(const std::string& path)
 {

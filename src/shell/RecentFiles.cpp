@@ -2,9 +2,11 @@
 // name the Open dialog can give is stored and found again unchanged.
 #include "shell/RecentFiles.h"
 
+#include "model/FileSource.h"
+#include "model/LoadPuzzle.h"
+#include "model/SettingsFiles.h"
 #include "platform/Files.h"
 #include "shell/Form1.h"
-#include "shell/SettingsFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -43,10 +45,7 @@ void CleanRecent(std::array<std::string, RecentCount>& entries)
 // The file's name without its folder, cut before its last dot.
 QString DisplayName(const std::string& entry)
 {
-    QString name = QFile::decodeName(QByteArray::fromStdString(entry));
-    name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.left(dot);
+    return QFile::decodeName(QByteArray::fromStdString(PuzzleNameOf(entry)));
 }
 
 }  // namespace

@@ -2,15 +2,14 @@
 // language, the mouse pictures, the recent list and the chooser.
 #include "shell/Form1.h"
 
+#include "model/FileSource.h"
 #include "model/PickText.h"
+#include "model/SettingsFiles.h"
 #include "platform/Files.h"
 #include "play/Chooser.h"
 #include "shell/RecentFiles.h"
-#include "shell/SettingsFiles.h"
 #include "solution/Form2.h"
 
-#include <QByteArray>
-#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 
@@ -21,33 +20,16 @@ namespace grizzet {
 
 namespace {
 
-// Pictures larger than this are no artwork of ours; they count as absent.
-constexpr std::uintmax_t MaxPictureBytes = 16 * 1024 * 1024;
 // "lang.ini" is one byte; whatever follows it is kept, up to this much.
 constexpr std::uintmax_t MaxLangBytes = 1024 * 1024;
 
 std::string LangIni(const Form1& form) { return form.state.AppFolder + "lang.ini"; }
 
-// A picture recognised by its content, whatever the file's name says. A file
-// that is absent or cannot be decoded gives an empty picture.
-QPixmap PictureOf(const std::string& path)
-{
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size == 0 || size > MaxPictureBytes)
-        return {};
-    const std::optional<std::string> bytes = ReadSmallFile(path, static_cast<std::size_t>(size));
-    QImage picture;
-    if (bytes)
-        picture.loadFromData(QByteArray::fromStdString(*bytes));
-    return QPixmap::fromImage(picture);
-}
-
 void ShowPicture(QLabel& mouse, const std::string& path)
 {
-    const QPixmap picture = PictureOf(path);
+    const QImage picture = ReadPicture(path);
     if (!picture.isNull())
-        mouse.setPixmap(picture);
+        mouse.setPixmap(QPixmap::fromImage(picture));
 }
 
 // Writes the language as the first byte, keeping what follows it. A
@@ -94,7 +76,7 @@ void Form1::Form_Load()
     ReadRecent(*this);
     RefreshRecent(*this);
 
-    PaintChooser(*this);
+    PaintChooser(*KiezerL, state.AppFolder);
     KiezerSet();
 }
 

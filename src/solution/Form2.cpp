@@ -3,7 +3,7 @@
 // carry over to the next showing.
 #include "solution/Form2.h"
 
-#include "shell/Form1.h"
+#include "board/Board.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,20 +12,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace grizzet {
 
-namespace {
-
-int TwipsToPixels(double twips)
-{
-    return static_cast<int>(std::nearbyint(twips * PixelsPerUnit(ScaleUnit::Twip)));
-}
-
-}  // namespace
-
-Form2::Form2(Form1& owner, PuzzleState& state) : QDialog(&owner), owner_(owner), state_(state)
+Form2::Form2(QWidget& owner, const PuzzleState& state, const Surface& field, const Surface& chooser,
+             const QString& ownerTag)
+    : QDialog(&owner), state_(state), field_(field), chooser_(chooser), ownerTag_(ownerTag)
 {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
@@ -33,7 +24,7 @@ Form2::Form2(Form1& owner, PuzzleState& state) : QDialog(&owner), owner_(owner),
     Picture1 = new Surface(this);
     Picture1->move(TwipsToPixels(120), TwipsToPixels(120));
     Picture1->SetScaleUnit(ScaleUnit::Point);
-    Picture1->SetBackColor(qRgb(64, 64, 64));
+    Picture1->SetBackColor(GridGrey);
     Picture1->Cls();
 
     Image1 = new QLabel(this);
@@ -71,7 +62,7 @@ void Form2::reject() { cmdOK->click(); }
 void Form2::closeEvent(QCloseEvent* event)
 {
     // Only the main window's unload really closes the window.
-    if (owner_.Tag == QStringLiteral("CLOSE")) {
+    if (ownerTag_ == QStringLiteral("CLOSE")) {
         event->accept();
         return;
     }

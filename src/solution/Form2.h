@@ -1,6 +1,6 @@
 // The solution window: the picture at the field's size, with dots on wrong
 // and on unpainted cells as its two check boxes ask. Closing it only hides it
-// until the main window unloads.
+// until its owner's Tag says "CLOSE".
 #pragma once
 
 #include "model/PuzzleState.h"
@@ -14,12 +14,12 @@ class QPushButton;
 
 namespace grizzet {
 
-class Form1;
-
 class Form2 : public QDialog {
     Q_OBJECT
 public:
-    Form2(Form1& owner, PuzzleState& state);
+    // Shows the state's picture at the size of the field, in the chooser's colours.
+    Form2(QWidget& owner, const PuzzleState& state, const Surface& field, const Surface& chooser,
+          const QString& ownerTag);
 
     Surface* Picture1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -45,8 +45,10 @@ protected:
 
 private:
     void FitCheckBoxes();
-    Form1& owner_;
-    PuzzleState& state_;
+    const PuzzleState& state_;
+    const Surface& field_;
+    const Surface& chooser_;
+    const QString& ownerTag_;
     bool placed_ = false;
 };
 

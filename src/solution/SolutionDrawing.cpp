@@ -1,30 +1,22 @@
 // The solution picture: every cell in its colour, with a dot on each wrongly
 // painted cell and on each unpainted one as the check boxes ask.
-#include "board/Board.h"
-#include "shell/Form1.h"
 #include "solution/Form2.h"
 
-#include <QCheckBox>
+#include "board/Board.h"
 
-#include <algorithm>
-#include <cmath>
+#include <QCheckBox>
 
 namespace grizzet {
 
 namespace {
 
-constexpr QRgb DotRim = qRgb(128, 128, 128);
-constexpr QRgb ErrorDot = qRgb(255, 128, 64);
 constexpr QRgb MissingDot = qRgb(192, 192, 192);
-constexpr QRgb Edge = qRgb(32, 32, 32);
 
 }  // namespace
 
 void Form2::TekenOplossingHokjes()
 {
     const int c = state_.CellSize;
-    // Dot diameters are in pixels: numerically half the cell's edge in points.
-    const int dot = std::max(5, static_cast<int>(std::nearbyint(c / 2.0)));
     const bool showErrors = chkFouten->isChecked();
     const bool showMissing = chkOntbreken->isChecked();
 
@@ -36,22 +28,15 @@ void Form2::TekenOplossingHokjes()
             const int painted = state_.PlayerGrid(x, y);
             const float x0 = static_cast<float>(x * c);
             const float y0 = static_cast<float>(y * c);
-            picture.FillBox(x0, y0, x0 + c, y0 + c, SwatchColour(*owner_.KiezerL, colour + 1));
+            picture.FillBox(x0, y0, x0 + c, y0 + c, SwatchColour(chooser_, colour + 1));
 
             if (painted != colour + 1) {
                 const bool wrong = painted != 0;
-                if ((wrong && showErrors) || (!wrong && showMissing)) {
-                    const float cx = static_cast<float>((x + 0.5) * c);
-                    const float cy = static_cast<float>((y + 0.5) * c);
-                    picture.SetDrawWidth(dot);
-                    picture.DrawDot(cx, cy, DotRim);
-                    picture.SetDrawWidth(dot - 2);
-                    picture.DrawDot(cx, cy, wrong ? ErrorDot : MissingDot);
-                    picture.SetDrawWidth(1);
-                }
+                if ((wrong && showErrors) || (!wrong && showMissing))
+                    DrawCellDot(picture, x, y, c, wrong ? ErrorDotColour : MissingDot);
             }
 
-            DrawCellEdges(picture, x, y, c, Edge);
+            DrawCellEdges(picture, x, y, c, DotEdgeGrey);
         }
     }
     picture.Refresh();

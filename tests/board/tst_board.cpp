@@ -1,7 +1,6 @@
 // The board as the player sees it: fitted to the free area, the clues in
 // their colours in their boxes, heavy lines every fifth cell, Show errors and
 // Reset.
-#include "board/Fitting.h"
 #include "support/Game.h"
 
 #include <QPushButton>
@@ -48,10 +47,6 @@ private slots:
             QCOMPARE(QSize(int(form.Picture1->FontSize()), game.state.CellSize), QSize(r.font, r.cell));
             QCOMPARE(form.Picture1->rect().bottomRight(), PixelOf(r.board.width(), r.board.height()) - QPoint(1, 1));
         }
-        // On made-up widths: three times 100/3 is 100 in single precision, which
-        // does not fit below 100; "10 " ties round to even, and cells fit exactly.
-        QCOMPARE(ClueFontSize([](int points) { return points == 6 ? 100.0f / 3 : 1e5f; }, 3, 1, 100, 1000), 5);
-        QCOMPARE(QPoint(CellSizeFor(12.5f, 1, 1, 99, 99), CellSizeFor(13.5f, 8, 1, 112, 99)), QPoint(12, 14));
     }
 
     // A 12 by 7 picture in cells of 15 points, 20 pixels.
@@ -77,7 +72,7 @@ private slots:
                           ink(s.ColClueColour(q, j)), 0);
         // Grid lines two pixels wide at the first, every fifth and the last line,
         // one elsewhere; on the field, the cells' edges alike.
-        const auto grey = [](const QImage& image, QPoint p, QSize run) { return CountOf(image, {p, run}, {GridGrey}); };
+        const auto grey = [](const QImage& image, QPoint p, QSize run) { return CountOf(image, {p, run}, {GridLineGrey}); };
         const auto width = [](int i, int last) { return i % 5 && i != last ? 1 : 2; };
         for (int i = 0; i <= 12; ++i) {
             QCOMPARE(grey(board.Image(), PixelOf(left + i * c, top / 2), {3, 1}), width(i, 12));
@@ -120,7 +115,7 @@ private slots:
             const QRect all(QPoint(0, 0), PixelOf(5 * c, 5 * c));
             QVERIFY(game.boxes.empty() && IsRoundDot(image, CellRect(1, 1, c), Orange, dot));
             QCOMPARE(BoundsOf(image, all, {Orange}), BoundsOf(image, CellRect(1, 0, c) | CellRect(1, 1, c), {Orange}));
-            QVERIFY(CountOf(image, all, {GridGrey}) == 0 && CountOf(image, all, {EdgeDark}) > 0);
+            QVERIFY(CountOf(image, all, {GridLineGrey}) == 0 && CountOf(image, all, {EdgeDark}) > 0);
             game.ClickCell(1, 1);
             QCOMPARE(game.CellMiddle(1, 0), Orange);
             game.ClickCell(1, 0, Qt::RightButton);

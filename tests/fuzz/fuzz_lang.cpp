@@ -1,5 +1,5 @@
 // Fuzz target: the "lang.ini" reader and writer.
-#include "shell/SettingsFiles.h"
+#include "model/SettingsFiles.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,7 @@
 // The Netpbm reader as one table of files and what each load leaves in every
 // language, and clue derivation against runs counted the plain way.
 #include "model/Clues.h"
+#include "model/Fitting.h"
 #include "model/LoadPuzzle.h"
 #include "support/Art.h"
 
@@ -174,6 +175,14 @@ private slots:
             QCOMPARE(Clues(state) == Clues(Old(language)), !steps.calls.contains("LayoutBoard"));
             QCOMPARE(loaded, steps.calls.contains("LayoutBoard") && !steps.calls.contains("open-error"));
         }
+    }
+
+    // Fitting on made-up widths of "10 ": three times 100/3 is 100 in single precision, which does not
+    // fit below 100; the width ties round to even, and cells fit exactly.
+    void fitting()
+    {
+        QCOMPARE(ClueFontSize([](int points) { return points == 6 ? 100.0f / 3 : 1e5f; }, 3, 1, 100, 1000), 5);
+        QCOMPARE(QPoint(CellSizeFor(12.5f, 1, 1, 99, 99), CellSizeFor(13.5f, 8, 1, 112, 99)), QPoint(12, 14));
     }
 
     // Random pictures of every size over an older puzzle's tables, each with a random palette (white alone

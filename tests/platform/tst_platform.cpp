@@ -1,6 +1,7 @@
 // What the windows' tests cannot see of the platform layer: the real Open
 // dialog, a folder in a file's place, a settings file replaced, and a drawing
 // surface's image outliving a smaller size.
+#include "model/LoadPuzzle.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Surface.h"

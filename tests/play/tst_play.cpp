@@ -52,7 +52,7 @@ private slots:
         // On a cell's edge the even neighbour takes the press: 1 cell is column 0, 2 and 3 cells column 2.
         const float c = game.state.CellSize;
         for (float x : {c, 2 * c, 3 * c, 3 * c + 0.1f})
-            form.HetVeld_MouseDown({1, 0, x, c / 2});
+            form.HetVeld_MouseDown({1, x, c / 2});
         QCOMPARE(Screen(game), QStringList({"k-kk--------", "------------"}));
 
         // A right drag from (1, 1) beyond the top-left corner, then just past
@@ -72,7 +72,7 @@ private slots:
         // neither paint nor run the solved test.
         for (int i = 0; i < 23; ++i)
             game.ClickCell(i % 12, i / 12, art[i / 12][i % 12] == 'k' ? Qt::LeftButton : Qt::RightButton);
-        SetCell(form, 11, 1, 1);
+        SetCell(game.state, form.Board(), 11, 1, 1);
         const Qt::MouseButtons idle[] = {Qt::NoButton, Qt::LeftButton | Qt::RightButton, Qt::MiddleButton};
         for (int x = 0; x < 6; ++x)
             SendMouse(form.HetVeld, QEvent::MouseMove, game.CellPixel(x, 0), idle[x / 2]);
@@ -82,12 +82,12 @@ private slots:
 
         // A left drag from (1, 1) straight to the last cell solves; a painted
         // cell keeps its heavy left edge; spoilt and mended says nothing more.
-        SetCell(form, 11, 1, 0);
+        SetCell(game.state, form.Board(), 11, 1, 0);
         SendMouse(form.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::LeftButton);
         SendMouse(form.HetVeld, QEvent::MouseMove, game.CellPixel(11, 1), Qt::LeftButton);
         QCOMPARE(int(game.boxes.size()), 1);
         const QRect five = CellRect(5, 0, int(c));
-        QCOMPARE(ScreenPixel(form.HetVeld, {five.left() + 1, five.center().y()}), GridGrey);
+        QCOMPARE(ScreenPixel(form.HetVeld, {five.left() + 1, five.center().y()}), GridLineGrey);
         game.ClickCell(11, 1, Qt::RightButton);
         game.ClickCell(11, 1, Qt::LeftButton);
         for (int language = 1; language < 3; ++language) {
@@ -120,8 +120,8 @@ private slots:
             Game game;
             Form1& form = StartGame(game);
             game.LoadFile("two", PictureFile({row.picture}));  // three swatches, or nine
-            form.KiezerL_MouseDown({row.buttons, 0, 24, row.from});
-            form.KiezerL_MouseMove({row.buttons, 0, 24, row.to});
+            form.KiezerL_MouseDown({row.buttons, 24, row.from});
+            form.KiezerL_MouseMove({row.buttons, 24, row.to});
             game.ClickCell(0, 0, Qt::LeftButton);
             game.ClickCell(1, 0, Qt::RightButton);
             QCOMPARE(Screen(game)[0], row.paint);

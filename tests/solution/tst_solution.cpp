@@ -38,7 +38,7 @@ private slots:
                 }
                 QTest::mouseClick(click % 2 ? window.chkOntbreken : window.chkFouten, Qt::LeftButton);
             }
-            QCOMPARE(picture.GetPixel(picture.width() - 1, picture.height() - 1), GridGrey);  // beyond the cells
+            QCOMPARE(picture.GetPixel(picture.width() - 1, picture.height() - 1), GridLineGrey);  // beyond the cells
         }
     }
 

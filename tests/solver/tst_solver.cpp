@@ -1,7 +1,7 @@
 // The solver against enumeration: the line solver against every filling of a line, the verdicts on
 // whole puzzles against every picture the clues allow, and the bundled puzzles by line logic alone.
 #include "model/Clues.h"
-#include "platform/Files.h"
+#include "model/FileSource.h"
 #include "solver/Solver.h"
 #include "support/Art.h"
 

@@ -88,7 +88,7 @@ public:
     {
         SetPicture(state, rows);
         DeriveClues(state);
-        LayoutBoard(*form);
+        form->LayoutBoard();
     }
     // Writes the file beside the program and opens it as the player does.
     void LoadFile(const QString& name, const QByteArray& bytes) { form->LoadPuzzle(Write(name, bytes)); }
@@ -98,7 +98,7 @@ public:
     {
         const auto layout = [this](float side) {
             state.MaxSizerLeft = state.MaxSizerBottomTop = side;
-            LayoutBoard(*form);
+            form->LayoutBoard();
             return int(state.CellSize);
         };
         float low = 10, high = 3000;

@@ -14,7 +14,7 @@ namespace grizzet::test {
 
 constexpr QRgb Rgb(int r, int g, int b) { return static_cast<QRgb>((r << 16) | (g << 8) | b); }
 constexpr QRgb WhiteRgb = Rgb(255, 255, 255);
-constexpr QRgb GridGrey = Rgb(64, 64, 64);    // grid lines, and the field's backdrop
+constexpr QRgb GridLineGrey = Rgb(64, 64, 64);    // grid lines, and the field's backdrop
 constexpr QRgb EdgeDark = Rgb(32, 32, 32);    // edges after Show errors and in the solution
 constexpr QRgb TickGrey = Rgb(128, 128, 128); // a ticked clue, and the rim of a dot
 constexpr QRgb Orange = Rgb(255, 128, 64);

@@ -1,6 +1,6 @@
-#include "board/Fitting.h"
+#include "model/Fitting.h"
 
-#include "board/Rounding.h"
+#include "model/Rounding.h"
 
 namespace grizzet {
 

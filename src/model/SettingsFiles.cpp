@@ -1,4 +1,4 @@
-#include "shell/SettingsFiles.h"
+#include "model/SettingsFiles.h"
 
 #include "model/PickText.h"
 

@@ -1,0 +1,40 @@
+#include "model/FileSource.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace grizzet {
+
+int FileSource::Next()
+{
+    if (pos_ == filled_ && !Refill())
+        return End;
+    return static_cast<unsigned char>(buffer_[pos_++]);
+}
+
+bool FileSource::Refill()
+{
+    pos_ = 0;
+    filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    if (filled_ == 0 && std::ferror(file_.get()))
+        throw RunTimeFailure("the file cannot be read");
+    return filled_ > 0;
+}
+
+bool IsOrdinaryFile(const std::string& path)
+{
+    if (path.empty() || path.find('\0') != std::string::npos)
+        return false;
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::unique_ptr<ByteSource> OpenOrdinaryFile(const std::string& path)
+{
+    std::FILE* file = IsOrdinaryFile(path) ? std::fopen(path.c_str(), "rb") : nullptr;
+    if (file == nullptr)
+        throw RunTimeFailure("the file cannot be opened");
+    return std::make_unique<FileSource>(file);
+}
+
+}  // namespace grizzet
