@@ -4,7 +4,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer. Fails if any of them fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh g++ make cmake qt6-base-dev fonts-liberation \
+scripts/deps.sh g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation \
   xvfb xauth openbox xdotool imagemagick x11-utils valgrind
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"

@@ -4,6 +4,14 @@
 
 namespace grizzet {
 
+std::string ProgramFolderOf(const std::string& executable)
+{
+    std::string folder = executable.substr(0, executable.rfind('/') + 1);
+    while (folder.size() > 1 && folder[folder.size() - 2] == '/')
+        folder.pop_back();
+    return folder.empty() ? "/" : folder;
+}
+
 std::uint8_t LanguageOf(const std::optional<std::string>& langIni)
 {
     if (!langIni || langIni->empty())

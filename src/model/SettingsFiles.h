@@ -16,6 +16,10 @@ using RecentEntries = std::array<std::string, RecentCount>;
 constexpr std::size_t MaxStoredPath = 255;
 constexpr std::size_t RecentFileMax = RecentCount * (1 + MaxStoredPath);
 
+// The folder the settings files lie in, from the executable's resolved path:
+// its folder, ending in exactly one "/", so the root folder is "/".
+std::string ProgramFolderOf(const std::string& executable);
+
 // The stored language; no file, an empty file or a value that names no
 // language starts the game in English.
 std::uint8_t LanguageOf(const std::optional<std::string>& langIni);

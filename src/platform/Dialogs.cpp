@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
@@ -19,8 +23,8 @@ void MsgBox(QWidget* parent, MsgIcon icon, const QString& title, const QString& 
         MsgBoxHook({icon, title, text});
         return;
     }
-    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    TitleAsWritten(title), text, QMessageBox::Ok, parent);
     // The box must answer even while a load shows the busy pointer.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy)
@@ -73,11 +77,33 @@ QString ShowOpen(QWidget* parent, const QString& initialFolder, const QString& f
         return OpenDialogHook({initialFolder, filter});
     KeepDialogSettingsForThisRun();
     QFileDialog dialog(parent, QString(), initialFolder, filter);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString TitleAsWritten(const QString& title)
+{
+    // Qt shows "[*][*]" as one literal "[*]".
+    QString escaped = title;
+    return escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+void UseQtTexts(const QString& languageCode)
+{
+    static QPointer<QTranslator> translator;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    if (languageCode != QStringLiteral("nl") && languageCode != QStringLiteral("it"))
+        return;
+    translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(languageCode), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 void ShowBusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }

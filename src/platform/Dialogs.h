@@ -29,12 +29,22 @@ struct OpenDialogCall {
 };
 
 // The Open dialog; returns the chosen path, or an empty string when cancelled.
+// A typed name that does not exist is returned too: the reader decides.
 QString ShowOpen(QWidget* parent, const QString& initialFolder, const QString& filter);
 // When set, ShowOpen returns what this answers instead of showing a dialog.
 extern std::function<QString(const OpenDialogCall&)> OpenDialogHook;
 
 // Turns a filter of "Description|*.a;*.b|..." pairs into Qt's form.
 QString QtFilterOf(const QString& pairs);
+
+// A window title shown exactly as written: Qt would take "[*]" for its
+// placeholder of the modified mark.
+QString TitleAsWritten(const QString& title);
+
+// Qt's own texts (the Open dialog's, the message boxes' buttons) in the
+// language with this code ("nl", "it"); English for any other, or where Qt's
+// translations are not installed.
+void UseQtTexts(const QString& languageCode);
 
 void ShowBusyPointer();
 void ShowNormalPointer();

@@ -1,16 +1,14 @@
-// The game's file operations on Qt. Paths are byte strings in the local
-// encoding, so any name the file system holds can be looked up and opened.
+// The game's file operations. Paths are the file system's bytes, used as
+// they are, so any name it holds can be looked up, opened and written.
 #include "platform/Files.h"
 
 #include "model/FileSource.h"
 #include "model/LoadPuzzle.h"
+#include "model/SettingsFiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <filesystem>
@@ -22,16 +20,6 @@
 
 namespace grizzet {
 namespace {
-
-QString ToQt(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string FromQt(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 // Opens an ordinary file without ever waiting: a FIFO put in the file's
 // place after the lookup would otherwise block the open until a writer came.
@@ -88,14 +76,41 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     const auto status = std::filesystem::symlink_status(path, error);
     if (status.type() != std::filesystem::file_type::not_found && !IsOrdinaryFile(path))
         return false;
-    QSaveFile file(ToQt(path));
-    // Unbuffered: a write that fails (a full disk) must fail the commit, and
-    // a buffered write would only fail in the flush, which the commit ignores.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // A new file beside the old one, then a rename over it: the old file stays
+    // whole until the new one is complete on the disk. The bytes of the path
+    // are used as they are, so a folder whose name is no UTF-8 is written too.
+    const std::string temporary = path + ".new-" + std::to_string(::getpid());
+    ::unlink(temporary.c_str());  // left by a run that ended mid-save
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
         return false;
-    const auto size = static_cast<qint64>(bytes.size());
-    // Without a commit the new file is thrown away and the old one stays.
-    return file.write(bytes.data(), size) == size && file.commit();
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += static_cast<std::size_t>(n);
+    }
+    const bool complete = written == bytes.size() && ::fdatasync(fd) == 0;
+    if (::close(fd) == 0 && complete && ::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+bool WriteFirstByte(const std::string& path, char byte)
+{
+    if (path.empty() || path.find('\0') != std::string::npos)
+        return false;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool written = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::pwrite(fd, &byte, 1, 0) == 1;
+    return ::close(fd) == 0 && written;
 }
 
 QImage ReadPicture(const std::string& path)
@@ -113,12 +128,13 @@ QImage ReadPicture(const std::string& path)
 
 std::string ProgramFolder()
 {
-    QString folder;
-    if (QCoreApplication::instance() != nullptr)
-        folder = QCoreApplication::applicationDirPath();
-    else
-        folder = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-    return FromQt(QDir::cleanPath(folder)) + "/";
+    // The resolved path's bytes: Qt's text form would replace a byte that is
+    // no UTF-8, and no settings file would be found in such a folder.
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return ProgramFolderOf(self.native());
+    return ProgramFolderOf(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
 }
 
 }  // namespace grizzet

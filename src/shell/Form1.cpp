@@ -84,30 +84,32 @@ void Form1::BuildControls()
     Sizer->setAutoFillBackground(true);
     Sizer->setBackgroundRole(QPalette::Button);
 
-    cmdErrors = Button(Sizer, "Show errors", 4560);
-    cmdOplossing = Button(Sizer, "Oplossing geven", 5160);
+    // The panel's controls are placed inside its sunken frame.
+    panelInside_ = new QWidget(Sizer);
+    cmdErrors = Button(panelInside_, "Show errors", 4560);
+    cmdOplossing = Button(panelInside_, "Oplossing geven", 5160);
     cmdOplossing->setEnabled(false);
 
-    KiezerL = Place(new Surface(Sizer), 840, 240, 375, 3375);
+    KiezerL = Place(new Surface(panelInside_), 840, 240, 375, 3375);
     KiezerL->SetScaleUnit(ScaleUnit::Pixel);
     KiezerL->SetBackColor(qRgb(255, 255, 255));
     KiezerL->Cls();
 
-    cmdClear = Button(Sizer, "Alles leegmaken", 3960);
+    cmdClear = Button(panelInside_, "Alles leegmaken", 3960);
     cmdClear->setEnabled(false);
 
     Positie = Place(new QLabel(QStringLiteral("0,0"), Sizer), 1680, 9000, 225, 195);
     Positie->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    MuisR = Place(new QLabel(Sizer), 1320, 120, 555, 540);
-    MuisL = Place(new QLabel(Sizer), 120, 120, 555, 540);
+    MuisR = Place(new QLabel(panelInside_), 1320, 120, 555, 540);
+    MuisL = Place(new QLabel(panelInside_), 120, 120, 555, 540);
     for (QLabel* mouse : {MuisL, MuisR})
         mouse->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The pointer lines end inside the chosen swatch, so they stand above the chooser.
-    LijnL = new LineControl(Sizer);
+    LijnL = new LineControl(panelInside_);
     LijnL->SetEnds(360, 480, 1080, 480);
-    LijnR = new LineControl(Sizer);
+    LijnR = new LineControl(panelInside_);
     LijnR->SetEnds(1680, 480, 960, 480);
 
     Picture1 = Place(new Surface(client), 0, 0, 3255, 2655);
@@ -191,6 +193,7 @@ void Form1::Form_Resize()
     SizerBottom->setGeometry(0, client->height(), client->width(), 0);
     const int sizerWidth = TwipsToPixels(SizerWidthTwips);
     Sizer->setGeometry(client->width() - sizerWidth, 0, sizerWidth, SizerBottom->y());
+    panelInside_->setGeometry(Sizer->contentsRect());
     PlaceReadOut(*Positie);
 }
 

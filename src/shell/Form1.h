@@ -117,6 +117,7 @@ private:
     void BuildControls();
     void BuildMenus();
     void NoteFreeArea();
+    QWidget* panelInside_ = nullptr;  // the side panel's area inside its frame
     std::string programFolder_;
     bool unloaded_ = false;
 };

@@ -3,6 +3,7 @@
 #include "shell/Form1.h"
 
 #include "model/PickText.h"
+#include "platform/Dialogs.h"
 #include "solution/Form2.h"
 
 #include <QAction>
@@ -67,6 +68,7 @@ void FitButtonCaptions(const QFont& panelFont, std::initializer_list<QPushButton
 void SwitchLanguage(Form1& form, std::uint8_t language)
 {
     form.state.Language = language;
+    UseQtTexts(QString::fromLatin1(PickText(language, "en", "nl", "it").c_str()));
 
     form.MMnederlands->setChecked(language == Dutch);
     form.MMitaliano->setChecked(language == Italian);

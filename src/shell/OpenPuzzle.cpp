@@ -48,7 +48,7 @@ public:
 
     void SetCaption(const std::string& caption) override
     {
-        form_.setWindowTitle(QFile::decodeName(QByteArray::fromStdString(caption)));
+        form_.setWindowTitle(TitleAsWritten(QFile::decodeName(QByteArray::fromStdString(caption))));
     }
 
     void AddRecent(const std::string& path) override { grizzet::AddRecent(form_, path); }

@@ -5,6 +5,7 @@
 #include "model/FileSource.h"
 #include "model/LoadPuzzle.h"
 #include "model/SettingsFiles.h"
+#include "model/Utf8.h"
 #include "platform/Files.h"
 #include "shell/Form1.h"
 
@@ -21,22 +22,39 @@ namespace {
 
 std::string RecentIni(const Form1& form) { return form.state.AppFolder + "recent.ini"; }
 
-QString UpperOf(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)).toUpper(); }
+// The path upper-cased one character for one, so that two entries meet only
+// when they differ in letter case alone; a byte that is no UTF-8 stays
+// itself, beyond every character.
+std::u32string CaseKey(const std::string& path)
+{
+    std::u32string key;
+    for (std::string_view rest = path; !rest.empty();) {
+        const Utf8Char c = FirstUtf8Char(rest);
+        if (c.length == 0) {
+            key += static_cast<char32_t>(0x110000 + static_cast<unsigned char>(rest[0]));
+            rest.remove_prefix(1);
+        } else {
+            key += QChar::toUpper(c.code);
+            rest.remove_prefix(c.length);
+        }
+    }
+    return key;
+}
 
 // Keeps, in their order, the entries that name an existing file, each at its
 // first appearance regardless of case; the free places follow them.
 void CleanRecent(std::array<std::string, RecentCount>& entries)
 {
     std::array<std::string, RecentCount> kept{};
-    std::vector<QString> seen;
+    std::vector<std::u32string> seen;
     std::size_t count = 0;
     for (const std::string& entry : entries) {
         if (entry.empty() || entry.size() > MaxStoredPath || !IsOrdinaryFile(entry))
             continue;
-        const QString upper = UpperOf(entry);
-        if (std::find(seen.begin(), seen.end(), upper) != seen.end())
+        std::u32string key = CaseKey(entry);
+        if (std::find(seen.begin(), seen.end(), key) != seen.end())
             continue;
-        seen.push_back(upper);
+        seen.push_back(std::move(key));
         kept[count++] = entry;
     }
     entries = kept;

@@ -20,8 +20,8 @@ namespace grizzet {
 
 namespace {
 
-// "lang.ini" is one byte; whatever follows it is kept, up to this much.
-constexpr std::uintmax_t MaxLangBytes = 1024 * 1024;
+// What a link's "lang.ini" keeps after its first byte, at most.
+constexpr std::size_t MaxLangBytes = 1024 * 1024;
 
 std::string LangIni(const Form1& form) { return form.state.AppFolder + "lang.ini"; }
 
@@ -32,25 +32,19 @@ void ShowPicture(QLabel& mouse, const std::string& path)
         mouse.setPixmap(QPixmap::fromImage(picture));
 }
 
-// Writes the language as the first byte, keeping what follows it. A
-// "lang.ini" that exists but cannot be read whole is left alone rather than
-// replaced by a shorter file, and an unwritable folder skips the write.
+// Writes the language as the first byte of "lang.ini". An ordinary file gets
+// it in place, so what follows stays whatever its size. A missing file is
+// created, and a link is replaced by a file, never written through, so the
+// file it names stays as it was. Anything else at the name is left alone, and
+// a failed write is silent.
 void StoreLanguage(const std::string& path, std::uint8_t language)
 {
-    std::string bytes;
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
-        if (!IsOrdinaryFile(path))
-            return;
-        const std::uintmax_t size = std::filesystem::file_size(path, error);
-        if (error || size > MaxLangBytes)
-            return;
-        const std::optional<std::string> old = ReadSmallFile(path, static_cast<std::size_t>(size));
-        if (!old || old->size() != size)
-            return;
-        bytes = *old;
-    }
-    ReplaceFile(path, LangIniOf(bytes, language));
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
+    if (std::filesystem::is_regular_file(status))
+        WriteFirstByte(path, static_cast<char>(language));
+    else if (!std::filesystem::exists(status) || std::filesystem::is_symlink(status))
+        ReplaceFile(path, LangIniOf(ReadSmallFile(path, MaxLangBytes).value_or(""), language));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Give Solution: size the solution window to the field and show it, modeless.
 #include "model/PickText.h"
+#include "platform/Dialogs.h"
 #include "solution/Form2.h"
 
 #include <QCheckBox>
@@ -13,8 +14,9 @@ namespace grizzet {
 void Form2::Open()
 {
     // The title is picked anew each time, so a language switch shows here.
-    setWindowTitle(QFile::decodeName(QByteArray::fromStdString(state_.PuzzleName)) + QStringLiteral(" - ") +
-                   QString::fromStdString(PickText(state_.Language, "the solution", "de oplossing", "la soluzione")));
+    setWindowTitle(TitleAsWritten(
+        QFile::decodeName(QByteArray::fromStdString(state_.PuzzleName)) + QStringLiteral(" - ") +
+        QString::fromStdString(PickText(state_.Language, "the solution", "de oplossing", "la soluzione"))));
 
     const Surface& field = field_;
     Picture1->Resize(field.Width(ScaleUnit::Point) + 2, field.Height(ScaleUnit::Point) + 2, ScaleUnit::Point);

@@ -2,8 +2,9 @@
 # What only a real X server with a window manager shows: the window opens
 # maximised, File, Open through the real dialog with the path typed in, real
 # clicks and one real drag solve the puzzle and the solved message comes once,
-# and a second start is in the language chosen before, with the picture in
-# its recent list. Skipped (77) only when no X server can be started.
+# and a second start, from a folder whose name is no UTF-8, is in the language
+# chosen before, with the picture in its recent list. Skipped (77) only when
+# no X server can be started.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/x11.sh"
 work="$(mktemp -d)"
@@ -13,10 +14,13 @@ status=0
 x11_start "$work/x11" || status=$?
 [ "$status" -ne 2 ] || { echo "SKIP: no X server can be started here"; exit 77; }
 
-app="$work/app"
+# A program folder whose name is no UTF-8 still keeps the settings; the
+# picture lies outside it, since the dialog can only type UTF-8.
+app="$work/app"$'\xff'
 cp -r "${GRIZZET_APP_DIR:?}/." "$app/"
 rm -f "$app/lang.ini" "$app/recent.ini"
-picture="$app/Puzzles/heart.pbm"
+picture="$work/heart.pbm"
+cp "$app/Puzzles/heart.pbm" "$picture"
 mapfile -t rows < <(x11_solution_rows "$app" "$picture")
 width=${#rows[0]} height=${#rows[@]}
 empty=$(convert "$app/hamworst.dat" -depth 8 -format '%[hex:p{1,1}]' info:)

@@ -3,6 +3,7 @@
 #include "model/Clues.h"
 #include "model/Fitting.h"
 #include "model/LoadPuzzle.h"
+#include "model/SettingsFiles.h"
 #include "support/Art.h"
 
 #include <QRandomGenerator>
@@ -183,6 +184,14 @@ private slots:
     {
         QCOMPARE(ClueFontSize([](int points) { return points == 6 ? 100.0f / 3 : 1e5f; }, 3, 1, 100, 1000), 5);
         QCOMPARE(QPoint(CellSizeFor(12.5f, 1, 1, 99, 99), CellSizeFor(13.5f, 8, 1, 112, 99)), QPoint(12, 14));
+    }
+
+    // The settings files' folder from the executable's path: one "/" at its end, the root folder included.
+    void programFolder()
+    {
+        for (const auto& [executable, folder] : {std::pair{"/vindro-grizzet", "/"}, {"//g", "/"}, {"/a/b/g", "/a/b/"},
+                                                 {"/a\xff//g", "/a\xff/"}})
+            QCOMPARE(ProgramFolderOf(executable), std::string(folder));
     }
 
     // Random pictures of every size over an older puzzle's tables, each with a random palette (white alone

@@ -1,9 +1,6 @@
 // What the windows' tests cannot see of the platform layer: the real Open
-// dialog, a folder in a file's place, a settings file replaced, and a drawing
-// surface's image outliving a smaller size.
-#include "model/LoadPuzzle.h"
+// dialog, and a drawing surface's image outliving a smaller size.
 #include "platform/Dialogs.h"
-#include "platform/Files.h"
 #include "platform/Surface.h"
 #include "support/Art.h"
 
@@ -51,18 +48,6 @@ private slots:
             QCOMPARE(startedIn, puzzles);
         }
         QCOMPARE(QDir(configHome.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), {});
-    }
-
-    // A folder opens like a file, but neither reader takes it; a settings
-    // file in it is replaced whole, NUL byte and all.
-    void files()
-    {
-        QTemporaryDir folder;
-        const std::string path = QFile::encodeName(folder.path()).toStdString(), nul(1, '\0');
-        QVERIFY(!ReadSmallFile(path).has_value());
-        QVERIFY_THROWS_EXCEPTION(RunTimeFailure, OpenForReading(path));
-        QVERIFY(ReplaceFile(path + "/lang.ini", "old") && ReplaceFile(path + "/lang.ini", nul));
-        QCOMPARE(ReadSmallFile(path + "/lang.ini"), std::optional<std::string>(nul));
     }
 
     // What was drawn beyond a smaller size shows again when the surface grows

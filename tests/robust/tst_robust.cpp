@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("16 MB of comments") << "x.pbm" << "file" << padded;
         QTest::newRow("recent.ini past its end") << "recent.ini" << "garbage" << QByteArray("\2ab\xff" "cd");
         QTest::newRow("lang.ini a symlink loop") << "lang.ini" << "loop" << QByteArray();
+        QTest::newRow("lang.ini a folder") << "lang.ini" << "folder" << QByteArray();
         QTest::newRow("recent.ini a FIFO") << "recent.ini" << "fifo" << QByteArray();
         QTest::newRow("mouse1.dat a FIFO") << "mouse1.dat" << "fifo" << QByteArray();
         QTest::newRow("hamworst.dat a link to a device") << "hamworst.dat" << "/dev/zero" << QByteArray();

@@ -3,9 +3,20 @@
 #include "support/Game.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
 
 using namespace grizzet;
 using namespace grizzet::test;
@@ -195,6 +206,10 @@ private slots:
         };
         QCOMPARE(client->size(), QSize(648, 624));   // 9720 by 9360 twips
         panel();
+        // Inside the panel's sunken frame, by their places in twips: 840,240 and 240,3960.
+        const QPoint inside = form.Sizer->contentsRect().topLeft();
+        QCOMPARE(form.KiezerL->mapTo(form.Sizer, QPoint()) - inside, QPoint(56, 16));
+        QCOMPARE(form.cmdClear->mapTo(form.Sizer, QPoint()) - inside, QPoint(16, 264));
         form.showMaximized();
         QTRY_COMPARE(form.width(), 1280);
         panel();
@@ -212,6 +227,87 @@ private slots:
             QCOMPARE(client->childAt(control->mapTo(client, control->rect().center())), control);
         form.close();
         QCOMPARE(ReadBytes(game.FileIn("lang.ini")), QByteArray(1, 0));
+    }
+
+    // Names as the file system holds them, through the real window: a program
+    // folder whose name is no UTF-8 keeps its settings, names show exactly as
+    // written ("[*]" is no placeholder here), two names meet in the recent
+    // list only when they differ in letter case alone, a typed name that does
+    // not exist goes to the reader, and a long "lang.ini" gets its first byte.
+    void pathsAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("folder");      // the program folder's name
+        QTest::addColumn<QByteArray>("langIni");
+        QTest::addColumn<QByteArrayList>("opened");  // "bad" ones are no picture; "?" typed into the dialog
+        QTest::addColumn<QString>("shown");          // start language|caption|solution title|boxes|dialog buttons
+        QTest::addColumn<QByteArrayList>("recent");
+        QTest::newRow("folder no UTF-8") << QByteArray("app\xff") << QByteArray(1, 2) << QByteArrayList{"heart.pbm"}
+            << "2|heart - Vindro Grizzet|heart - de oplossing||" << QByteArrayList{"heart.pbm"};
+        QTest::newRow("[*] in names") << QByteArray("[*]") << QByteArray() << QByteArrayList{"bad[*].pbm", "a[*].pbm"}
+            << "0|a[*] - Vindro Grizzet|a[*] - de oplossing|bad[*].pbm|" << QByteArrayList{"a[*].pbm"};
+        QTest::newRow("case alone") << QByteArray("app") << QByteArray()
+            << QByteArrayList{"straße.pbm", "STRASSE.pbm", "a\xfe.pbm", "a\xff.pbm", "A\xff.pbm"}
+            << "0|A\ufffd - Vindro Grizzet|A\ufffd - de oplossing||"
+            << QByteArrayList{"A\xff.pbm", "a\xfe.pbm", "STRASSE.pbm", "straße.pbm"};
+        QTest::newRow("typed, missing") << QByteArray("app") << QByteArray() << QByteArrayList{"?nope.pbm"}
+            << "0|Vindro Grizzet|||Openen|Annuleren" << QByteArrayList{};
+        QTest::newRow("long lang.ini") << QByteArray("app") << QByteArray((1 << 20) + 1, 'x') << QByteArrayList{"heart.pbm"}
+            << "0|heart - Vindro Grizzet|heart - de oplossing||" << QByteArrayList{"heart.pbm"};
+    }
+    void pathsAsWritten()
+    {
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, langIni);
+        Game game;
+        const std::string app = QFile::encodeName(game.Folder()).toStdString() + folder.toStdString() + "/";
+        const auto write = [&](const QByteArray& name, const QByteArray& bytes) {
+            std::ofstream(app + name.toStdString(), std::ios::binary) << bytes.toStdString();
+        };
+        const auto read = [&](const char* name) {
+            std::ifstream in(app + name, std::ios::binary);
+            return QByteArray::fromStdString({std::istreambuf_iterator<char>(in), {}});
+        };
+        QVERIFY(::mkdir(app.c_str(), 0700) == 0 && ::mkdir((app + "Puzzles").c_str(), 0700) == 0);
+        if (!langIni.isEmpty())
+            write("lang.ini", langIni);
+        Form1& form = game.Start(900, 700, app);
+        QStringList shown{QString::number(game.state.Language)}, boxes, buttons;
+        form.MMnederlands->trigger();
+        MsgBoxHook = nullptr;
+        QFETCH(QByteArrayList, opened);
+        for (const QByteArray& name : opened) {
+            write(name, name.startsWith("bad") ? "P5" : "P1 2 2 1 0 0 1");
+            QTimer::singleShot(0, [&] {   // the real box or dialog, as the player sees it
+                QWidget* modal = QApplication::activeModalWidget();
+                if (auto* box = qobject_cast<QMessageBox*>(modal))
+                    boxes << box->windowHandle()->title().mid(int(app.size())), box->accept();
+                if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                    for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                        buttons << button->text();
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name.mid(1));
+                    QTimer::singleShot(0, [&] {   // a refusal of the dialog's own, answered
+                        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                            boxes << box->text(), box->accept();
+                    });
+                    static_cast<QDialog*>(dialog)->accept();
+                }
+            });
+            // The dialog speaks Qt's text form: names that are no UTF-8 come as recent items give them.
+            name.startsWith('?') ? form.MMopen->trigger() : form.LoadPuzzle(app + name.toStdString());
+        }
+        if (form.cmdOplossing->isEnabled())
+            game.OpenSolution();
+        shown << form.windowHandle()->title() << (form.form2->isVisible() ? form.form2->windowHandle()->title() : "")
+              << boxes.join(',') << buttons.join('|');
+        QTEST(shown.join('|'), "shown");
+        QFETCH(QByteArrayList, recent);
+        std::vector<QByteArray> paths(RecentCount);
+        for (int i = 0; i < recent.size(); ++i)
+            paths[i] = QByteArray::fromStdString(app) + recent[i];
+        form.close();
+        QCOMPARE(read("recent.ini"), RecentIniOf(paths));
+        QCOMPARE(read("lang.ini"), "\1" + langIni.mid(1));
+        std::filesystem::remove_all(app);   // Qt cannot remove a name that is no UTF-8
     }
 };
 
