@@ -194,6 +194,55 @@ def make_icon():
 
 
 # ---------------------------------------------------------------------------
+# The desktop icon in the sizes desktop menus ask for: the window icon's
+# design, drawn at each size from its shapes in the window icon's 32-unit
+# square (no smaller picture is scaled up), each pixel averaged over 4 by 4
+# samples. Lines keep at least one pixel and grow more slowly than the square.
+
+DESKTOP_ICON_SIZES = (48, 128, 256)
+
+
+def icon_colour_at(x, y, line):
+    """The window icon's colour at a point of its square; line is the width of its lines, in units."""
+    length, half_width, cone = 50, 5, 14
+    s = (x - 3.5) - (y - 28.5)   # along the pencil from its tip at pixel (3, 28), as make_icon has it
+    t = (x - 3.5) + (y - 28.5) - 1
+    reach = half_width if s >= cone else max(half_width * s / float(cone), min(s, 1))
+    if 0 <= s <= length + 0.5 and abs(t) <= reach + 0.25:
+        edge = reach + 0.25 - abs(t) < line or s > length + 0.5 - line
+        if s <= 6.5:
+            return ICON_GRAPHITE
+        if edge or any(abs(s - mark) < line / 2 for mark in (cone, 40, 45)):
+            return ICON_OUTLINE
+        if s < cone:
+            return ICON_WOOD if t <= 0 else ICON_WOOD_SHADE
+        if s < 40:
+            return ICON_YELLOW_LIGHT if t <= -2 else (ICON_YELLOW if t <= 1 else ICON_YELLOW_DARK)
+        if s < 45:
+            return ICON_METAL_LIGHT if t <= 0 else ICON_METAL
+        return ICON_ERASER if t <= 1 else ICON_ERASER_DARK
+    if any(abs(x - g - 0.5) < line / 2 or abs(y - g - 0.5) < line / 2 for g in (0, 6, 12, 19, 25, 31)):
+        return (0, 0, 0)
+    return (255, 255, 255)
+
+
+def make_desktop_icon(size, samples=4):
+    unit = size / 32.0                    # pixels per unit of the window icon
+    line = max(1.0 / unit, 0.6)           # one pixel at least
+    icon = Image(size, size)
+    for py in range(size):
+        for px in range(size):
+            total = [0, 0, 0]
+            for j in range(samples):
+                for i in range(samples):
+                    colour = icon_colour_at((px + (i + 0.5) / samples) / unit, (py + (j + 0.5) / samples) / unit, line)
+                    for k in range(3):
+                        total[k] += colour[k]
+            icon.put(px, py, tuple(int(round(c / float(samples * samples))) for c in total))
+    return icon
+
+
+# ---------------------------------------------------------------------------
 # The field's mouse cursor: a black-and-white pencil pointing down to the left.
 
 PENCIL_HOT_SPOT = (11, 20)
@@ -399,6 +448,7 @@ def artwork():
         "hamworst.png": make_hamworst(),
         "legend_error.png": make_dot(16, 18, ERROR_DOT),
         "legend_missing.png": make_dot(17, 18, MISSING_DOT),
+        **{"icon_%d.png" % size: make_desktop_icon(size) for size in DESKTOP_ICON_SIZES},
     }
 
 
@@ -406,7 +456,8 @@ def check(pictures):
     """The sizes and pixels that the game relies on."""
     sizes = {"icon.png": (32, 32), "pencil.png": (32, 32), "hand.png": (32, 32),
              "mouse1.png": (37, 36), "mouse2.png": (37, 36), "hamworst.png": (25, 225),
-             "legend_error.png": (16, 18), "legend_missing.png": (17, 18)}
+             "legend_error.png": (16, 18), "legend_missing.png": (17, 18),
+             **{"icon_%d.png" % size: (size, size) for size in DESKTOP_ICON_SIZES}}
     for name, size in sizes.items():
         assert (pictures[name].width, pictures[name].height) == size, name
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation \
-  xvfb xauth openbox xdotool imagemagick x11-utils valgrind
+  xvfb xauth openbox xdotool imagemagick x11-utils valgrind desktop-file-utils appstream
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 status=0

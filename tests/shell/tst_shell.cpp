@@ -23,6 +23,10 @@ using namespace grizzet::test;
 
 const QByteArray Heart = PictureFile({"k.k", ".k."});
 
+// The user's configuration in a folder of its own, set before Qt first looks for it.
+static QTemporaryDir configHome;
+[[maybe_unused]] static const bool configHomeSet = qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+
 class tst_Shell : public QObject {
     Q_OBJECT
 private slots:
@@ -232,8 +236,9 @@ private slots:
     // Names as the file system holds them, through the real window: a program
     // folder whose name is no UTF-8 keeps its settings, names show exactly as
     // written ("[*]" is no placeholder here), two names meet in the recent
-    // list only when they differ in letter case alone, a typed name that does
-    // not exist goes to the reader, and a long "lang.ini" gets its first byte.
+    // list only when they differ in letter case alone, the Open dialog starts
+    // in "Puzzles" and hands a typed name that does not exist to the reader,
+    // and a long "lang.ini" gets its first byte.
     void pathsAsWritten_data()
     {
         QTest::addColumn<QByteArray>("folder");      // the program folder's name
@@ -250,7 +255,7 @@ private slots:
             << "0|A\ufffd - Vindro Grizzet|A\ufffd - de oplossing||"
             << QByteArrayList{"A\xff.pbm", "a\xfe.pbm", "STRASSE.pbm", "straße.pbm"};
         QTest::newRow("typed, missing") << QByteArray("app") << QByteArray() << QByteArrayList{"?nope.pbm"}
-            << "0|Vindro Grizzet|||Openen|Annuleren" << QByteArrayList{};
+            << "0|Vindro Grizzet|||Puzzles|Openen|Annuleren" << QByteArrayList{};
         QTest::newRow("long lang.ini") << QByteArray("app") << QByteArray((1 << 20) + 1, 'x') << QByteArrayList{"heart.pbm"}
             << "0|heart - Vindro Grizzet|heart - de oplossing||" << QByteArrayList{"heart.pbm"};
     }
@@ -282,6 +287,7 @@ private slots:
                 if (auto* box = qobject_cast<QMessageBox*>(modal))
                     boxes << box->windowHandle()->title().mid(int(app.size())), box->accept();
                 if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                    buttons << dialog->directory().dirName();
                     for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
                         buttons << button->text();
                     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name.mid(1));
@@ -308,6 +314,8 @@ private slots:
         QCOMPARE(read("recent.ini"), RecentIniOf(paths));
         QCOMPARE(read("lang.ini"), "\1" + langIni.mid(1));
         std::filesystem::remove_all(app);   // Qt cannot remove a name that is no UTF-8
+        // The dialog's history and settings are not left in the user's configuration.
+        QCOMPARE(QDir(configHome.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), {});
     }
 };
 
