@@ -33,7 +33,7 @@ if [ "$build" = "build" ]; then
   scripts/deps.sh g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation
   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target vindro-grizzet grizzet-check
+cmake --build "$build" -j"$(nproc)" --target vindro-grizzet grizzet-check grizzet-convert
 cmake --install "$build" --prefix "$prefix" --strip >/dev/null
 mkdir -p "$(dirname "$record")"
 cp "$build/install_manifest.txt" "$record"

@@ -1,6 +1,8 @@
 // Loading one file as the game does, without a window.
 #include "checker/CheckFile.h"
 
+#include "checker/Hints.h"
+
 #include "model/FileSource.h"
 
 namespace grizzet {
@@ -80,6 +82,16 @@ JsonObject DescribeFile(const CheckedFile& checked)
     JsonObject json;
     json.String("file", checked.path).Bool("loaded", checked.loaded);
     json.Value("messages", Messages(checked.messages));
+    std::vector<std::string> hints;
+    for (const Hint& hint : HintsFor(checked)) {
+        JsonObject item;
+        item.String("code", hint.code).String("text", hint.text);
+        if (!hint.colours.empty())
+            item.Value("colours", hint.colours);
+        hints.push_back(item.Text());
+    }
+    if (!hints.empty())
+        json.Value("hints", JsonArray(hints));
     if (!checked.loaded)
         return json;
 

@@ -1,6 +1,8 @@
 #include "model/FileSource.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace grizzet {
@@ -19,6 +21,20 @@ bool FileSource::Refill()
     if (filled_ == 0 && std::ferror(file_.get()))
         throw RunTimeFailure("the file cannot be read");
     return filled_ > 0;
+}
+
+std::string FirstBytesOf(const std::string& path, std::size_t most)
+{
+    std::string bytes;
+    if (!IsOrdinaryFile(path))
+        return bytes;
+    std::ifstream file(path, std::ios::binary);
+    std::array<char, 64 * 1024> chunk{};
+    while (file && bytes.size() < most) {
+        file.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), most - bytes.size())));
+        bytes.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
+    }
+    return bytes;
 }
 
 bool IsOrdinaryFile(const std::string& path)

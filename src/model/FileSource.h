@@ -38,6 +38,10 @@ bool IsOrdinaryFile(const std::string& path);
 // Opens an existing ordinary file; throws RunTimeFailure when it cannot.
 std::unique_ptr<ByteSource> OpenOrdinaryFile(const std::string& path);
 
+// Up to the first `most` bytes of an ordinary file, for a second look at it;
+// nothing when it is no ordinary file or cannot be read.
+std::string FirstBytesOf(const std::string& path, std::size_t most);
+
 // Finding and opening files; a window adds its own steps.
 class FileLoadSteps : public LoadSteps {
 public:

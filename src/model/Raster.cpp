@@ -9,6 +9,7 @@
 #include "model/LoadPuzzle.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace grizzet {
 namespace {
@@ -41,17 +42,23 @@ constexpr std::array<std::uint8_t, 8> ColourByChannels = {
 
 }  // namespace
 
+std::uint8_t ColourOfSamples(int red, int green, int blue, float threshold)
+{
+    int channels = 0;
+    for (const int sample : {red, green, blue})
+        channels = channels * 2 + (static_cast<float>(sample) >= threshold ? 1 : 0);
+    return ColourByChannels[channels];
+}
+
 void DecodePpm(PuzzleState& state, ByteSource& source, bool plain, float threshold)
 {
     std::int16_t column = 0;
     std::int16_t row = 0;
     for (;;) {
-        int channels = 0;
-        for (int channel = 0; channel < 3; ++channel) {
-            const int sample = plain ? ReadNumber(source) : RawByte(source);
-            channels = channels * 2 + (static_cast<float>(sample) >= threshold ? 1 : 0);
-        }
-        Store(state, column, row, ColourByChannels[channels]);
+        int samples[3];
+        for (int& sample : samples)
+            sample = plain ? ReadNumber(source) : RawByte(source);
+        Store(state, column, row, ColourOfSamples(samples[0], samples[1], samples[2], threshold));
         Advance(column);
         if (column == state.PuzzleWidth) {
             column = 0;

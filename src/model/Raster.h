@@ -6,6 +6,10 @@
 
 namespace grizzet {
 
+// The colour number of a pixel: each channel counts as lit when its sample
+// reaches the threshold, half the picture's maximum value.
+std::uint8_t ColourOfSamples(int red, int green, int blue, float threshold);
+
 // "P3" (plain) or "P6" (raw, one byte a sample whatever the maximum): every
 // channel counts as lit when its sample reaches the threshold.
 void DecodePpm(PuzzleState& state, ByteSource& source, bool plain, float threshold);

@@ -1,5 +1,8 @@
 // grizzet-check as an author runs it from a shell: what it prints for each
 // file, in each language, with --solve, and its exit status.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -27,6 +30,41 @@ private slots:
 
     // Qt cannot remove a name that is not UTF-8.
     void cleanupTestCase() { std::remove((QFile::encodeName(dir_.path()) + "/d.x/x\xff").constData()); }
+
+    // Why each odd file failed or lost colours, from a second look at its bytes, as written by real
+    // programs: GIMP's plain PBM, 16-bit samples, a comment after a number, PGM and PNG under a PBM's
+    // name. A file that loads cleanly gets none.
+    void hints_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("hints");   // codes, then what their texts must say
+        QTest::newRow("digits joined") << QByteArray("P1\n# CREATOR: GIMP\n7 2\n0011100\n0100010\n") << "plain-digits-joined";
+        QTest::newRow("16-bit") << QByteArray("P6 1 1 65535\n\xff\xff\0\0\0\0") << "sixteen-bit|65535";
+        QTest::newRow("comment after a number") << QByteArray("P3 1 1 92# x\n255\n9 9 9") << "comment-joins-number|92255";
+        QTest::newRow("too wide") << QByteArray("P4 60 40\n") << "too-large|60 by 40";
+        QTest::newRow("too high, 16-bit") << QByteArray("P6 2 99 65535\n") << "too-large,sixteen-bit|2 by 99";
+        QTest::newRow("PGM") << QByteArray("P5 1 1 255\n\0") << "not-netpbm|PGM";
+        QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n") << "not-netpbm|PNG";
+        QTest::newRow("colours") << QByteArray("P3 3 1 255 255 128 0  255 128 0  0 0 200") << "colours-reduced|"
+                                    "(255,128,0) becomes yellow (2 pixels), (0,0,200) becomes blue (1 pixel)";
+        QTest::newRow("clean") << QByteArray("P6 1 1 1\n\1\0\0") << "";
+    }
+    void hints()
+    {
+        QFETCH(QByteArray, bytes);
+        QFile file(dir_.filePath("odd.ppm"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QProcess checker;
+        checker.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/grizzet-check", {file.fileName()});
+        QVERIFY(checker.waitForFinished(60000));
+        QStringList codes, texts;
+        for (const QJsonValue hint : QJsonDocument::fromJson(checker.readAllStandardOutput())["hints"].toArray())
+            codes << hint["code"].toString(), texts << hint["text"].toString();
+        QFETCH(QString, hints);
+        QCOMPARE(codes.join(','), hints.section('|', 0, 0));
+        QVERIFY2(texts.join(' ').contains(hints.section('|', 1)), qPrintable(texts.join(' ')));
+    }
 
     // Each line as the author reads it: a character beyond ASCII may come as it is or escaped. The
     // expected lines write ` for each quote.
@@ -82,6 +120,8 @@ private slots:
         const QByteArray errors = checker.readAllStandardError();
         QVERIFY2(checker.exitCode() == 2 ? errors.startsWith("usage: grizzet-check [--lang en|nl|it] [--solve] FILE...") : errors.isEmpty(), errors);
         QString out = QString::fromUtf8(checker.readAllStandardOutput()).replace(QRegularExpression("\"ms\":[0-9.]+"), "\"ms\":0");
+        // Loading stays as it was whatever hints follow its messages: they have their own test.
+        out.remove(QRegularExpression(",\"hints\":\\[.*\\](?=(,\"width\".*)?\\}$)", QRegularExpression::MultilineOption));
         const QRegularExpression escape("\\\\u(00[89a-f]\\w|0[1-9a-f]\\w\\w|[1-9a-f]\\w{3})", QRegularExpression::CaseInsensitiveOption);
         for (QRegularExpressionMatch m; (m = escape.match(out)).hasMatch();)
             out.replace(m.capturedStart(), 6, QChar(m.captured(1).toUShort(nullptr, 16)));
