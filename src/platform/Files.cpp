@@ -101,16 +101,18 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     return false;
 }
 
-bool WriteFirstByte(const std::string& path, char byte)
+void WriteFirstByte(const std::string& path, char byte)
 {
     if (path.empty() || path.find('\0') != std::string::npos)
-        return false;
+        return;
     const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
     if (fd < 0)
-        return false;
+        return;
     struct stat info {};
-    const bool written = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::pwrite(fd, &byte, 1, 0) == 1;
-    return ::close(fd) == 0 && written;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        [[maybe_unused]] const ssize_t written = ::pwrite(fd, &byte, 1, 0);
+    }
+    ::close(fd);
 }
 
 QImage ReadPicture(const std::string& path)

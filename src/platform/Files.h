@@ -25,8 +25,8 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t ma
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
 // Overwrites the first byte of an existing ordinary file, leaving the rest as
-// it is; a link is not followed. Returns false when it cannot.
-bool WriteFirstByte(const std::string& path, char byte);
+// it is; a link is not followed. A write that fails is silent.
+void WriteFirstByte(const std::string& path, char byte);
 
 // A picture recognised by its content, whatever the file's name says. A file
 // that is absent, too large to be artwork or cannot be decoded gives a null image.

@@ -12,6 +12,8 @@
 #include <fstream>
 #include <map>
 
+const std::string Odd = "d.x/x\xdf\xbf\x80\xff";
+
 class TestChecker : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
@@ -23,13 +25,13 @@ private slots:
         const std::map<std::string, std::string> files = {
             {"cat.pbm", "P1\n3 2\n1 0 1\n0 1 0\n"}, {"my.red.ppm", std::string("P6 2 1 255\n\xff\0\0\xff\xff\xff", 17)},
             {"bad.pbm", "P5"}, {"short.pbm", "P1 3 2 1 0"}, {"-dash", "P1 1 1 1"}, {"café.pbm", "P1 1 1 1"},
-            {"d.x/x\xff", "P1 1 1 1"}, {"checkers.pbm", "P1 2 2 1 0 0 1"}, {"search.pbm", "P1 5 4 1 0 1 0 0  0 1 0 1 1  0 0 1 0 1  1 0 0 1 0"}};
+            {Odd, "P1 1 1 1"}, {"checkers.pbm", "P1 2 2 1 0 0 1"}, {"search.pbm", "P1 5 4 1 0 1 0 0  0 1 0 1 1  0 0 1 0 1  1 0 0 1 0"}};
         for (const auto& [name, bytes] : files)
             std::ofstream(QFile::encodeName(dir_.path()).toStdString() + "/" + name) << bytes;
     }
 
     // Qt cannot remove a name that is not UTF-8.
-    void cleanupTestCase() { std::remove((QFile::encodeName(dir_.path()) + "/d.x/x\xff").constData()); }
+    void cleanupTestCase() { std::remove((QFile::encodeName(dir_.path()).toStdString() + "/" + Odd).c_str()); }
 
     // Why each odd file failed or lost colours, from a second look at its bytes, as written by real
     // programs: GIMP's plain PBM, 16-bit samples, a comment after a number, PGM and PNG under a PBM's
@@ -48,12 +50,13 @@ private slots:
         QTest::newRow("colours") << QByteArray("P3 3 1 255 255 128 0  255 128 0  0 0 200") << "colours-reduced|"
                                     "(255,128,0) becomes yellow (2 pixels), (0,0,200) becomes blue (1 pixel)";
         QTest::newRow("clean") << QByteArray("P6 1 1 1\n\1\0\0") << "";
+        QTest::newRow("no file") << QByteArray() << "";
     }
     void hints()
     {
         QFETCH(QByteArray, bytes);
         QFile file(dir_.filePath("odd.ppm"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        QVERIFY(bytes.isNull() ? !file.exists() || file.remove() : file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         QProcess checker;
         checker.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/grizzet-check", {file.fileName()});
@@ -91,8 +94,10 @@ private slots:
                "{`file`:`folder`,`loaded`:false,`messages`:[]}" "\n" "{`file`:`gone.pbm`,`loaded`:false,`messages`:[]}" "\n";
         QTest::newRow("a name after --, an invalid file") << "-- -dash bad.pbm" << 1
                                                           << "{`file`:`-dash`," + one.arg("`name`:`-dash`") + "\n" + bad + "\n";
-        QTest::newRow("names in UTF-8 and not") << "café.pbm d.x/x?" << 0
-            << "{`file`:`café.pbm`," + one.arg("`name`:`café`") + "\n" + "{`file`:`d.x/xÿ`," + one.arg("`name`:`xÿ`") + "\n";
+        // The last two-byte character, then bytes that are no UTF-8: the first past ASCII, and 0xFF.
+        const QString odd = QString("x") + QChar(0x7FF) + QChar(0x80) + QChar(0xFF);
+        QTest::newRow("names in UTF-8 and not") << "café.pbm d.x/x*" << 0
+            << "{`file`:`café.pbm`," + one.arg("`name`:`café`") + "\n" + "{`file`:`d.x/" + odd + "`," + one.arg("`name`:`" + odd + "`") + "\n";
         QTest::newRow("solve") << "--solve cat.pbm checkers.pbm search.pbm bad.pbm" << 1
             << cat + ",`solve`:{`result`:`unique-by-lines`,`ms`:0}}" "\n"
                "{`file`:`checkers.pbm`,`loaded`:true,`messages`:[],`width`:2,`height`:2,`colours`:2,`name`:`checkers`,"

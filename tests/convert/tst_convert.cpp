@@ -49,6 +49,7 @@ private slots:
         QTest::newRow("PNG, see-through as white") << Png({"ok.", "bmw"}) << "" << "P6|401,361";
         QTest::newRow("16-bit PPM, halves to the last sample")
             << QByteArray("P6 2 1 65535\n\xff\xff\x80\0\0\0\0\0\x7f\xff\xff\xff", 25) << "" << "P6|43";
+        QTest::newRow("raw PBM, rows padded") << QByteArray("P4 9 2\n\x80\x80\x7f\x7f", 11) << "" << "P4|011111110,100000001";
         QTest::newRow("GIMP's plain PBM") << QByteArray("P1\n# CREATOR: GIMP\n5 2\n01101\n10010\n") << "" << "P4|10010,01101";
         QTest::newRow("60 by 40, scaled") << Png(QStringList(40, QString(60, 'k'))) << "--scale" << "P4|50x33";
     }
