@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <utility>
+
 // The icon and the pointers sit in a static library, whose resources the
 // linker leaves out unless something names them.
 static void InitAssets() { Q_INIT_RESOURCE(assets); }
@@ -52,6 +54,7 @@ Form1::Form1(PuzzleState& puzzle, const std::string& programFolder)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     BuildControls();
     BuildMenus();
+    NameControls();
     const QSize inner(TwipsToPixels(9720), TwipsToPixels(9360));
     resize(inner.width(), inner.height() + menuBar()->sizeHint().height());
     Form_Resize();
@@ -157,6 +160,25 @@ void Form1::BuildControls()
     setTabOrder(KiezerL, SizerBottom);
     setTabOrder(SizerBottom, Picture1);
     setTabOrder(Picture1, HetVeld);
+}
+
+// Tests and tools find the controls by their design names.
+void Form1::NameControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    const std::pair<QObject*, const char*> named[] = {
+        {SizerBottom, "SizerBottom"}, {Sizer, "Sizer"}, {cmdErrors, "cmdErrors"},
+        {cmdOplossing, "cmdOplossing"}, {KiezerL, "KiezerL"}, {cmdClear, "cmdClear"},
+        {Positie, "Positie"}, {MuisR, "MuisR"}, {MuisL, "MuisL"}, {LijnL, "LijnL"}, {LijnR, "LijnR"},
+        {Picture1, "Picture1"}, {HetVeld, "HetVeld"}, {Image1, "Image1"}, {MMbestand, "MMbestand"},
+        {MMopen, "MMopen"}, {MMlijn1, "MMlijn1"}, {MMlijn2, "MMlijn2"}, {MMclose, "MMclose"},
+        {MMtaal, "MMtaal"}, {MMenglish, "MMenglish"}, {MMnederlands, "MMnederlands"},
+        {MMitaliano, "MMitaliano"}};
+    for (const auto& [control, name] : named)
+        control->setObjectName(QLatin1String(name));
+    // The five instances of one menu item, told apart by their index.
+    for (int i = 0; i < RecentCount; ++i)
+        MMrecent[i]->setObjectName(QStringLiteral("MMrecent%1").arg(i));
 }
 
 void Form1::BuildMenus()

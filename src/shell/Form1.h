@@ -116,6 +116,7 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    void NameControls();
     void NoteFreeArea();
     QWidget* panelInside_ = nullptr;  // the side panel's area inside its frame
     std::string programFolder_;

@@ -46,6 +46,14 @@ Form2::Form2(QWidget& owner, const PuzzleState& state, const Surface& field, con
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
+    setObjectName(QStringLiteral("Form2"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image2->setObjectName(QStringLiteral("Image2"));
+    chkFouten->setObjectName(QStringLiteral("chkFouten"));
+    chkOntbreken->setObjectName(QStringLiteral("chkOntbreken"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+
     connect(chkFouten, &QCheckBox::clicked, this, [this] { chkFouten_Click(); });
     connect(chkOntbreken, &QCheckBox::clicked, this, [this] { chkOntbreken_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
