@@ -339,6 +339,39 @@ def make_hand_cursor():
 
 
 # ---------------------------------------------------------------------------
+# The cursors for 2x screens: each pixel becomes four by Scale2x, which puts a
+# corner of a new colour only where two neighbours of that colour meet there,
+# so staircases become half-size steps instead of doubled blocks and nothing
+# grows beyond the picture's own edges.
+
+def scale2x(image):
+    big = Image(image.width * 2, image.height * 2)
+
+    def at(x, y):
+        return image.get(min(max(x, 0), image.width - 1), min(max(y, 0), image.height - 1))
+
+    for y in range(image.height):
+        for x in range(image.width):
+            e = image.get(x, y)
+            b, d, f, h = at(x, y - 1), at(x - 1, y), at(x + 1, y), at(x, y + 1)
+            corners = [e, e, e, e]
+            if b != h and d != f:
+                corners = [d if d == b else e, f if b == f else e, d if d == h else e, f if h == f else e]
+            for i, colour in enumerate(corners):
+                big.put(2 * x + i % 2, 2 * y + i // 2, colour)
+    return big
+
+
+def make_cursor_2x(cursor, hot_spot):
+    """Scale2x, with the hot spot's four pixels kept as the tip's own colour."""
+    big = scale2x(cursor)
+    for dy in (0, 1):
+        for dx in (0, 1):
+            big.put(2 * hot_spot[0] + dx, 2 * hot_spot[1] + dy, cursor.get(*hot_spot))
+    return big
+
+
+# ---------------------------------------------------------------------------
 # The two mouse-button indicators: a computer mouse seen from above.
 
 MOUSE_OUTLINE = (56, 56, 64)
@@ -443,6 +476,9 @@ def artwork():
         "icon.png": make_icon(),
         "pencil.png": make_pencil_cursor(),
         "hand.png": make_hand_cursor(),
+        "pencil@2x.png": make_cursor_2x(make_pencil_cursor(), PENCIL_HOT_SPOT),
+        "hand@2x.png": make_cursor_2x(make_hand_cursor(), HAND_HOT_SPOT),
+        "icon_64.png": make_desktop_icon(64),
         "mouse1.png": make_mouse(0),
         "mouse2.png": make_mouse(1),
         "hamworst.png": make_hamworst(),
@@ -454,25 +490,29 @@ def artwork():
 
 def check(pictures):
     """The sizes and pixels that the game relies on."""
-    sizes = {"icon.png": (32, 32), "pencil.png": (32, 32), "hand.png": (32, 32),
+    sizes = {"icon.png": (32, 32), "pencil.png": (32, 32), "hand.png": (32, 32), "icon_64.png": (64, 64),
+             "pencil@2x.png": (64, 64), "hand@2x.png": (64, 64),
              "mouse1.png": (37, 36), "mouse2.png": (37, 36), "hamworst.png": (25, 225),
              "legend_error.png": (16, 18), "legend_missing.png": (17, 18),
              **{"icon_%d.png" % size: (size, size) for size in DESKTOP_ICON_SIZES}}
     for name, size in sizes.items():
         assert (pictures[name].width, pictures[name].height) == size, name
 
-    # The hot spots are the tips: opaque, and nothing opaque further out.
-    pencil = pictures["pencil.png"]
-    assert pencil.get(*PENCIL_HOT_SPOT)[3] == 255
-    for y in range(32):
-        for x in range(32):
-            if pencil.get(x, y)[3]:
-                assert x >= PENCIL_HOT_SPOT[0] and y <= PENCIL_HOT_SPOT[1], (x, y)
-    hand = pictures["hand.png"]
-    assert hand.get(*HAND_HOT_SPOT) == (0, 0, 0, 255)
-    for y in range(32):
-        for x in range(HAND_HOT_SPOT[0]):
-            assert hand.get(x, y)[3] == 0, (x, y)
+    # The hot spots are the tips: opaque, and nothing opaque further out; on
+    # the 2x cursors at twice the hot spot, whose pixel is its top-left corner.
+    for name, scale in (("pencil.png", 1), ("pencil@2x.png", 2)):
+        pencil, (hx, hy) = pictures[name], (PENCIL_HOT_SPOT[0] * scale, PENCIL_HOT_SPOT[1] * scale)
+        assert pencil.get(hx, hy)[3] == 255
+        for y in range(pencil.height):
+            for x in range(pencil.width):
+                if pencil.get(x, y)[3]:
+                    assert x >= hx and y <= hy + scale - 1, (name, x, y)
+    for name, scale in (("hand.png", 1), ("hand@2x.png", 2)):
+        hand, (hx, hy) = pictures[name], (HAND_HOT_SPOT[0] * scale, HAND_HOT_SPOT[1] * scale)
+        assert hand.get(hx, hy) == (0, 0, 0, 255)
+        for y in range(hand.height):
+            for x in range(hx):
+                assert hand.get(x, y)[3] == 0, (name, x, y)
 
     # An empty cell takes the colour of the chooser's pixel (1, 1): light, and
     # none of the colours that the field and its marks are drawn with.

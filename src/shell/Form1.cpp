@@ -2,13 +2,13 @@
 // rule and the window events that start-up and shutdown hang on.
 #include "shell/Form1.h"
 
+#include "platform/Artwork.h"
 #include "play/Painting.h"
 #include "solution/Form2.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -36,12 +36,6 @@ QPushButton* Button(QWidget* parent, const char* caption, int top)
     return Place(new QPushButton(QString::fromUtf8(caption), parent), 240, top, 1575, 375);
 }
 
-QCursor PointerOf(const QString& picture, int hotX, int hotY)
-{
-    const QPixmap pixmap(picture);
-    return pixmap.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pixmap, hotX, hotY);
-}
-
 constexpr int SizerWidthTwips = 2055;
 
 }  // namespace
@@ -51,7 +45,7 @@ Form1::Form1(PuzzleState& puzzle, const std::string& programFolder)
 {
     ::InitAssets();
     setWindowTitle(QStringLiteral("Vindro Grizzet"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(WindowIcon());
     BuildControls();
     BuildMenus();
     NameControls();
@@ -123,14 +117,14 @@ void Form1::BuildControls()
     Picture1->SetFontName(QStringLiteral("Arial"));
     Picture1->SetFontSize(8.25f);
     Picture1->Cls();
-    Picture1->SetCustomPointer(PointerOf(QStringLiteral(":/hand.png"), 7, 13));
+    Picture1->SetCustomPointer(PointerOf(QStringLiteral(":/hand.png"), {7, 13}, devicePixelRatioF()));
 
     HetVeld = Place(new Surface(Picture1), 1920, 600, 735, 1455);
     HetVeld->SetScaleUnit(ScaleUnit::Point);
     HetVeld->SetBackColor(GridGrey);
     HetVeld->SetForeColor(qRgb(0, 0, 0));
     HetVeld->Cls();
-    HetVeld->SetCustomPointer(PointerOf(QStringLiteral(":/pencil.png"), 11, 20));
+    HetVeld->SetCustomPointer(PointerOf(QStringLiteral(":/pencil.png"), {11, 20}, devicePixelRatioF()));
     HetVeld->UseCustomPointer(true);
 
     Image1 = Place(new QWidget(Picture1), 120, 480, 1575, 1335);

@@ -5,13 +5,13 @@
 #include "model/FileSource.h"
 #include "model/PickText.h"
 #include "model/SettingsFiles.h"
+#include "platform/Artwork.h"
 #include "platform/Files.h"
 #include "play/Chooser.h"
 #include "shell/RecentFiles.h"
 #include "solution/Form2.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 #include <filesystem>
 #include <system_error>
@@ -29,7 +29,7 @@ void ShowPicture(QLabel& mouse, const std::string& path)
 {
     const QImage picture = ReadPicture(path);
     if (!picture.isNull())
-        mouse.setPixmap(QPixmap::fromImage(picture));
+        mouse.setPixmap(PictureAtScale(picture, mouse.devicePixelRatioF()));
 }
 
 // Writes the language as the first byte of "lang.ini". An ordinary file gets

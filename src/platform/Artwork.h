@@ -1,0 +1,29 @@
+// The game's own artwork at the screen's scale: the window icon, the two
+// pointers and the mouse pictures beside the chooser.
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+
+class QImage;
+
+namespace grizzet {
+
+// Every drawn size of the window icon, so a 2x title bar or task bar takes a
+// sharp one.
+QIcon WindowIcon();
+
+// A pointer from its 32 x 32 picture (":/pencil.png"), or its 64 x 64
+// "@2x" version where the screen has more than one device pixel to a pixel;
+// the hot spot in the 32 x 32 picture's pixels. The arrow if it is missing.
+QCursor PointerOf(const QString& picture, QPoint hotSpot, qreal devicePixelRatio);
+
+// A picture shown at its own size in pixels of a 96-dpi screen: on a screen
+// with more device pixels it is smoothed to them, not doubled block by block;
+// at a ratio of 1 it is the picture itself.
+QPixmap PictureAtScale(const QImage& picture, qreal devicePixelRatio);
+
+}  // namespace grizzet
