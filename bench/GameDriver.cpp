@@ -1,16 +1,19 @@
 #include "GameDriver.h"
 
-#include "shell/Form1.h"
+#include "platform/Surface.h"
+#include "support/Game.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHash>
-#include <QMouseEvent>
 #include <QPaintEvent>
 
-#include <cmath>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace grizzet::bench {
@@ -40,7 +43,6 @@ private:
 };
 
 PaintWatch* watch = nullptr;
-bool timedOut = false;
 
 }  // namespace
 
@@ -53,21 +55,21 @@ void WatchPaints(QApplication& app)
 
 int Paints(const QWidget* widget) { return watch->Paints(widget); }
 QRect LastPaintedArea(const QWidget* widget) { return watch->LastArea(widget); }
-bool RepaintTimedOut() { return timedOut; }
 
 void UntilPainted(const PaintCounts& before)
 {
     QElapsedTimer limit;
     limit.start();
     for (;;) {
-        bool all = true;
-        for (const auto& [widget, count] : before)
-            all = all && watch->Paints(widget) > count;
-        if (all)
+        const auto waiting = std::find_if(before.begin(), before.end(), [](const auto& widgetCount) {
+            return watch->Paints(widgetCount.first) <= widgetCount.second;
+        });
+        if (waiting == before.end())
             return;
         if (limit.elapsed() > 5000) {
-            timedOut = true;
-            return;
+            std::fprintf(stderr, "no repaint of %s within 5 s: is it covered, or off the screen?\n",
+                         qPrintable(waiting->first->objectName()));
+            std::exit(1);
         }
         QCoreApplication::processEvents();
     }
@@ -119,47 +121,44 @@ std::string WriteStripes(const QString& folder)
     return path;
 }
 
-QPoint Pixel(double xPoints, double yPoints)
+QObject& Named(const QObject& window, const QString& name)
 {
-    const double ppp = PixelsPerUnit(ScaleUnit::Point);
-    return {static_cast<int>(std::nearbyint(xPoints * ppp)), static_cast<int>(std::nearbyint(yPoints * ppp))};
+    QObject* control = window.findChild<QObject*>(name);
+    if (control == nullptr) {
+        std::fprintf(stderr, "%s has no control %s\n", qPrintable(window.objectName()), qPrintable(name));
+        std::exit(1);
+    }
+    return *control;
 }
 
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+QWidget& Window(const QString& name)
 {
-    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name)
+            return *window;
+    std::fprintf(stderr, "no window %s\n", qPrintable(name));
+    std::exit(1);
 }
 
 QPoint CellMiddle(const PuzzleState& state, int x, int y)
 {
-    return Pixel((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
+    return test::PixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
 }
 
-QPoint RowClue(const Form1& form, int row, int clue)
+QPoint RowClue(const PuzzleState& s, const Surface& field, int row, int clue)
 {
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
-    return Pixel(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
+    const double l = field.Left(ScaleUnit::Point), t = field.Top(ScaleUnit::Point);
+    return test::PixelOf(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
 }
 
-QPoint ColumnClue(const Form1& form, int column, int clue)
+QPoint ColumnClue(const PuzzleState& s, const Surface& field, int column, int clue)
 {
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
-    return Pixel(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
+    const double l = field.Left(ScaleUnit::Point), t = field.Top(ScaleUnit::Point);
+    return test::PixelOf(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
 }
 
-void Press(QWidget* widget, QPoint pos)
-{
-    SendMouse(widget, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-}
-
-void Release(QWidget* widget, QPoint pos)
-{
-    SendMouse(widget, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-}
-
-void Drag(QWidget* widget, QPoint pos) { SendMouse(widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton); }
+void Press(QWidget* widget, QPoint pos) { test::SendMouse(widget, QEvent::MouseButtonPress, pos, Qt::LeftButton); }
+void Release(QWidget* widget, QPoint pos) { test::SendMouse(widget, QEvent::MouseButtonRelease, pos, Qt::NoButton); }
+void Drag(QWidget* widget, QPoint pos) { test::SendMouse(widget, QEvent::MouseMove, pos, Qt::LeftButton); }
 
 }  // namespace grizzet::bench

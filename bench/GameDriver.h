@@ -1,10 +1,10 @@
-// Driving the real windows from a benchmark: mouse events on the surfaces,
+// Driving the real windows from a benchmark: the controls found by their
+// object names, mouse events on the surfaces (through the tests' own helpers),
 // waiting for the repaints they cause, and the picture the timings load.
 #pragma once
 
 #include "model/PuzzleState.h"
 
-#include <QEvent>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -21,7 +21,7 @@ class QApplication;
 class QWidget;
 
 namespace grizzet {
-class Form1;
+class Surface;
 }
 
 namespace grizzet::bench {
@@ -34,12 +34,12 @@ double MsSince(Clock::time_point start);
 void WatchPaints(QApplication& app);
 int Paints(const QWidget* widget);
 QRect LastPaintedArea(const QWidget* widget);
-// Whether some wait for a repaint gave up after 5 s.
-bool RepaintTimedOut();
 
 using PaintCounts = std::vector<std::pair<const QWidget*, int>>;
 PaintCounts Counts(std::initializer_list<const QWidget*> widgets);
-// Runs the event loop until every widget has painted since its count was taken.
+// Runs the event loop until every widget has painted since its count was
+// taken. A repaint that does not come within 5 s would make every figure
+// after it meaningless, so the bench stops there, naming the widget.
 void UntilPainted(const PaintCounts& before);
 // Lets every pending event and repaint happen, outside the timing.
 void Settle();
@@ -50,14 +50,21 @@ double TimeUntilPainted(const std::function<void()>& action, std::initializer_li
 // returns its path.
 std::string WriteStripes(const QString& folder);
 
-// Device pixels of a point given in points.
-QPoint Pixel(double xPoints, double yPoints);
+// A control of a window, or a window, by its object name; the bench stops
+// when there is none.
+QObject& Named(const QObject& window, const QString& name);
+template <typename Control>
+Control& Named(const QObject& window, const QString& name)
+{
+    return static_cast<Control&>(Named(window, name));
+}
+QWidget& Window(const QString& name);
+
 QPoint CellMiddle(const PuzzleState& state, int x, int y);
 // The middle of a row's or a column's clue box, on the board.
-QPoint RowClue(const Form1& form, int row, int clue);
-QPoint ColumnClue(const Form1& form, int column, int clue);
+QPoint RowClue(const PuzzleState& state, const Surface& field, int row, int clue);
+QPoint ColumnClue(const PuzzleState& state, const Surface& field, int column, int clue);
 
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
 void Press(QWidget* widget, QPoint pos);
 void Release(QWidget* widget, QPoint pos);
 // A move with the left button held.

@@ -2,10 +2,11 @@
 // the same pixels as the one before it (cmp the two folders).
 #include "GameDriver.h"
 
+#include "platform/Surface.h"
 #include "shell/Form1.h"
-#include "solution/Form2.h"
 
 #include <QDir>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -18,33 +19,35 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
     Form1 form(state, programFolder);
     form.showMaximized();
     Settle();
+    auto& board = Named<Surface>(form, QStringLiteral("Picture1"));
+    auto& field = Named<Surface>(form, QStringLiteral("HetVeld"));
+    auto& solution = Named<Surface>(Window(QStringLiteral("Form2")), QStringLiteral("Picture1"));
     int step = 0;
     const auto save = [&](const char* what) {
         Settle();
         const QString prefix = QStringLiteral("%1/%2-%3").arg(out).arg(++step, 2, 10, QLatin1Char('0')).arg(what);
-        form.Picture1->Image().save(prefix + QStringLiteral("-board.png"));
-        form.HetVeld->Image().save(prefix + QStringLiteral("-field.png"));
-        if (form.form2 != nullptr)
-            form.form2->Picture1->Image().save(prefix + QStringLiteral("-solution.png"));
+        board.Image().save(prefix + QStringLiteral("-board.png"));
+        field.Image().save(prefix + QStringLiteral("-field.png"));
+        solution.Image().save(prefix + QStringLiteral("-solution.png"));
     };
     form.LoadPuzzle(stripes);
     save("load");
     for (int x = 0; x < MaxSide; x += 3) {
         const int y = (x * 7) % MaxSide;
-        Press(form.HetVeld, CellMiddle(state, x, y));
-        Release(form.HetVeld, CellMiddle(state, x, y));
+        Press(&field, CellMiddle(state, x, y));
+        Release(&field, CellMiddle(state, x, y));
     }
     for (int i = 0; i < 10; ++i) {
-        Press(form.Picture1, RowClue(form, 2 * i, i));
-        Press(form.Picture1, ColumnClue(form, 4 * i, 0));
+        Press(&board, RowClue(state, field, 2 * i, i));
+        Press(&board, ColumnClue(state, field, 4 * i, 0));
     }
-    Press(form.Picture1, RowClue(form, 0, 0));  // ticked twice: plain again
+    Press(&board, RowClue(state, field, 0, 0));  // ticked twice: plain again
     save("painted");
-    form.cmdErrors_Click();
+    Named<QPushButton>(form, QStringLiteral("cmdErrors")).click();
     save("errors");
-    form.cmdOplossing_Click();
+    Named<QPushButton>(form, QStringLiteral("cmdOplossing")).click();
     save("solution");
-    form.cmdClear_Click();
+    Named<QPushButton>(form, QStringLiteral("cmdClear")).click();
     save("reset");
     // The bundled puzzles, for clue fonts and cells of other sizes.
     const QDir puzzles(QStringLiteral(GRIZZET_PUZZLE_DIR));
@@ -52,8 +55,8 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
                                                  QDir::Name)) {
         form.LoadPuzzle(puzzles.filePath(name).toStdString());
         for (int i = 0; i < std::min(state.PuzzleWidth, state.PuzzleHeight); ++i)
-            Press(form.HetVeld, CellMiddle(state, i, i));
-        form.cmdErrors_Click();
+            Press(&field, CellMiddle(state, i, i));
+        Named<QPushButton>(form, QStringLiteral("cmdErrors")).click();
         save(qPrintable(name));
     }
     return 0;

@@ -6,26 +6,31 @@
 //        SERIES runs that one only (load-50x50, paint-move, ..., solver), for a profiler
 //        bench_game --dump DIR  writes the images of a fixed session as PNG
 //        files instead, to show that a faster build still draws the same pixels.
+// The screen is 1280x1024 at 96 dpi; with QT_SCALE_FACTOR=2 it has twice the
+// device pixels each way, so the windows and the board keep their size.
 #include "GameDriver.h"
 #include "SolverTiming.h"
 #include "Stats.h"
 
 #include "model/PuzzleState.h"
 #include "platform/Dialogs.h"
+#include "platform/Surface.h"
 #include "shell/Form1.h"
 #include "shell/RecentFiles.h"
-#include "solution/Form2.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +68,222 @@ struct Figure {
     double targetMs = 0;  // 0: no target
 };
 
+// The main window with a 50x50 picture open, and what the series note.
+struct Session {
+    int runs;
+    PuzzleState& state;
+    Form1& form;
+    std::string programFolder;
+    std::string stripes;
+    std::vector<MsgBoxCall>& boxes;
+    Surface& board = Named<Surface>(form, QStringLiteral("Picture1"));
+    Surface& field = Named<Surface>(form, QStringLiteral("HetVeld"));
+    QRect moveArea, tickArea;  // what the last move and the last tick repainted
+};
+
+// The offscreen platform's one screen: 1280x1024 logical pixels at 96 dpi,
+// whatever QT_SCALE_FACTOR asks. With the platform's own 800x800 screen, or
+// this one not scaled up, a 2x window would be too small for the board, and
+// the side panel would cover the field, whose covered cells never repaint.
+void UseOffscreenScreen(const QTemporaryDir& folder)
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return;
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1;
+    const QString config = folder.filePath(QStringLiteral("screen.json"));
+    std::ofstream(config.toStdString())
+        << R"({"windowFrameMargins": false, "screens": [{"name": "S1", "x": 0, "y": 0, "width": )"
+        << std::lround(1280 * scale) << R"(, "height": )" << std::lround(1024 * scale)
+        << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+}
+
+// A figure from a series of runs, each timing itself.
+Figure Series(const char* key, const char* label, int runs, double targetMs, const std::function<double(int)>& run)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i)
+        ms.push_back(run(i));
+    return {key, label, StatsOf(ms), targetMs};
+}
+
+Figure Load(Session& s)
+{
+    return Series("load-50x50", "load and layout of the 50x50 picture", s.runs, 5, [&s](int) {
+        Settle();
+        return TimeUntilPainted([&s] { s.form.LoadPuzzle(s.stripes); }, {&s.board, &s.field});
+    });
+}
+
+// The same with the program folder in memory, where saving the recent list waits for no disk.
+Figure LoadOnTmpfs(Session& s)
+{
+    QTemporaryDir inMemory(QStringLiteral("/dev/shm/bench_game-XXXXXX"));
+    if (!inMemory.isValid())
+        return {"load-50x50-tmpfs", "  the same: no /dev/shm here", {}, 0};
+    const std::string appFolder = s.state.AppFolder;
+    s.state.AppFolder = inMemory.path().toStdString() + "/";
+    Figure figure = Load(s);
+    s.state.AppFolder = appFolder;
+    return {"load-50x50-tmpfs", "  the same, program folder on tmpfs", figure.ms, 0};
+}
+
+// The part of every load that waits for the disk: the recent list saved.
+Figure RecentSave(Session& s)
+{
+    return Series("recent-save", "  of which saving the recent list", s.runs, 0, [&s](int) {
+        const auto start = Clock::now();
+        AddRecent(s.form, s.stripes);
+        return MsSince(start);
+    });
+}
+
+// One painting move: from one cell to the next with the left button held.
+Figure PaintMove(Session& s)
+{
+    Settle();
+    Figure figure = Series("paint-move", "one painting mouse move", s.runs * 5, 0.1, [&s](int run) {
+        const QPoint at = CellMiddle(s.state, run % MaxSide, (run / MaxSide) % MaxSide);
+        return TimeUntilPainted([&] { Drag(&s.field, at); }, {&s.field});
+    });
+    s.moveArea = LastPaintedArea(&s.field);
+    return figure;
+}
+
+// A drag along a row: the press on its first cell, then a move into each next cell.
+Figure Drag50(Session& s)
+{
+    return Series("drag-50", "a drag over 50 cells of a row", s.runs, 5, [&s](int run) {
+        const int y = run % MaxSide;
+        Settle();
+        const auto start = Clock::now();
+        for (int x = 0; x < MaxSide; ++x) {
+            const auto counts = Counts({&s.field});
+            (x == 0 ? Press : Drag)(&s.field, CellMiddle(s.state, x, y));
+            UntilPainted(counts);
+        }
+        const double ms = MsSince(start);
+        Release(&s.field, CellMiddle(s.state, MaxSide - 1, y));
+        return ms;
+    });
+}
+
+// One clue tick: a press on a row clue's box.
+Figure ClueTick(Session& s)
+{
+    Figure figure = Series("clue-tick", "one clue tick", s.runs * 5, 1, [&s](int run) {
+        const int row = (run / 50) % 25 * 2;  // even rows hold 50 clues
+        const QPoint at = RowClue(s.state, s.field, row, run % s.state.RowClueCount[row]);
+        Settle();
+        const double ms = TimeUntilPainted([&] { Press(&s.board, at); }, {&s.board});
+        Release(&s.board, at);
+        return ms;
+    });
+    s.tickArea = LastPaintedArea(&s.board);
+    return figure;
+}
+
+// Reset with ten row clues and ten column clues ticked.
+Figure Reset(Session& s)
+{
+    auto& clear = Named<QPushButton>(s.form, QStringLiteral("cmdClear"));
+    return Series("reset", "reset with 20 clues ticked", s.runs, 10, [&](int) {
+        for (int i = 0; i < 10; ++i) {
+            Press(&s.board, RowClue(s.state, s.field, 2 * i, i));
+            Press(&s.board, ColumnClue(s.state, s.field, 4 * i, 0));
+        }
+        Settle();
+        return TimeUntilPainted([&clear] { clear.click(); }, {&s.board, &s.field});
+    });
+}
+
+// Every cell painted wrongly, for the error marks and the solution window.
+void PaintAllWrong(PuzzleState& state)
+{
+    for (int x = 0; x < MaxSide; ++x)
+        for (int y = 0; y < MaxSide; ++y)
+            state.PlayerGrid(x, y) = static_cast<std::uint8_t>((state.Solution(x, y) + 1) % ColourCount + 1);
+}
+
+Figure Errors(Session& s)
+{
+    PaintAllWrong(s.state);
+    auto& errors = Named<QPushButton>(s.form, QStringLiteral("cmdErrors"));
+    Figure figure = Series("errors", "show errors, every cell wrong", s.runs, 10, [&](int) {
+        Settle();
+        return TimeUntilPainted([&errors] { errors.click(); }, {&s.field});
+    });
+    if (!s.boxes.empty())
+        std::fprintf(stderr, "show errors found no error\n");
+    return figure;
+}
+
+// The solution window's first opening, then later ones, which only show it.
+std::vector<Figure> SolutionOpen(Session& s)
+{
+    PaintAllWrong(s.state);
+    auto& open = Named<QPushButton>(s.form, QStringLiteral("cmdOplossing"));
+    QWidget& solution = Window(QStringLiteral("Form2"));
+    auto& picture = Named<Surface>(solution, QStringLiteral("Picture1"));
+    Settle();
+    const double first = TimeUntilPainted([&open] { open.click(); }, {&picture});
+    Figure later = Series("solution-open", "opening the solution window", s.runs, 10, [&](int) {
+        solution.hide();
+        Settle();
+        return TimeUntilPainted([&open] { open.click(); }, {&picture});
+    });
+    solution.hide();
+    Settle();
+    return {{"solution-first", "solution window, first opening", StatsOf({first}), 0}, later};
+}
+
+// Start-up again, in new windows on the same program folder (which now has a recent file).
+Figure StartupWindow(Session& s)
+{
+    return Series("startup-window", "start-up of a new main window", std::max(5, s.runs / 10), 0, [&s](int) {
+        PuzzleState fresh;
+        const auto start = Clock::now();
+        auto window = std::make_unique<Form1>(fresh, s.programFolder);
+        const auto counts = Counts({&Named<Surface>(*window, QStringLiteral("KiezerL"))});
+        window->showMaximized();
+        UntilPainted(counts);
+        const double ms = MsSince(start);
+        window.reset();
+        Settle();
+        return ms;
+    });
+}
+
+std::vector<Figure> Solver(Session& s)
+{
+    std::vector<Figure> figures;
+    for (const SolverTiming& t : TimeSolverCases(GRIZZET_PUZZLE_DIR, s.runs))
+        figures.push_back({"solver " + t.name, "solver: " + t.name + " (" + t.verdict + ")", t.ms, 0});
+    return figures;
+}
+
+// Every series after the first load, in order; a series may give several figures.
+std::vector<Figure> RunSeries(Session& s, const std::string& only)
+{
+    const auto one = [](Figure (*series)(Session&)) {
+        return [series](Session& s) { return std::vector<Figure>{series(s)}; };
+    };
+    const std::pair<const char*, std::function<std::vector<Figure>(Session&)>> series[] = {
+        {"load-50x50", one(Load)},        {"load-50x50-tmpfs", one(LoadOnTmpfs)},
+        {"recent-save", one(RecentSave)}, {"paint-move", one(PaintMove)},
+        {"drag-50", one(Drag50)},         {"clue-tick", one(ClueTick)},
+        {"reset", one(Reset)},            {"errors", one(Errors)},
+        {"solution-open", SolutionOpen},  {"startup-window", one(StartupWindow)},
+        {"solver", Solver}};
+    std::vector<Figure> figures;
+    for (const auto& [key, run] : series)
+        if (only.empty() || only == key)
+            for (Figure& figure : run(s))
+                figures.push_back(std::move(figure));
+    return figures;
+}
+
 void PrintFigures(const std::vector<Figure>& figures)
 {
     std::printf("%-44s %5s %11s %11s %11s %10s  %s\n", "measure", "runs", "median ms", "min ms", "max ms",
@@ -76,241 +297,10 @@ void PrintFigures(const std::vector<Figure>& figures)
     }
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+void PrintJson(int runs, const std::string& cpu, const std::vector<Figure>& figures, long hwmKb, long rssKb)
 {
-    const auto mainStart = Clock::now();
-    // One 1280x1024 screen at 96 dpi, as the tests have, unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" GRIZZET_OFFSCREEN_CONFIG);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    // A second argument names the one series to run, for a profiler.
-    const std::string only = argc > 2 ? argv[2] : "";
-    const auto wanted = [&only](const char* key) { return only.empty() || only == key; };
-    // The offscreen platform complains about window features it lacks.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (!message.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-    });
-    const std::string loadBefore = FirstLine("/proc/loadavg");
-
-    QApplication app(argc, argv);
-    WatchPaints(app);
-
-    // A program folder of its own with the artwork, so nothing of the build's changes.
-    QTemporaryDir folder;
-    for (const char* name : {"mouse1.dat", "mouse2.dat", "hamworst.dat"})
-        QFile::copy(QStringLiteral(GRIZZET_APP_DIR "/") + QLatin1String(name), folder.filePath(QLatin1String(name)));
-    const std::string programFolder = folder.path().toStdString() + "/";
-    const std::string stripes = WriteStripes(folder.path());
-    std::vector<MsgBoxCall> boxes;
-    MsgBoxHook = [&boxes](const MsgBoxCall& call) { boxes.push_back(call); };
-
-    if (argc > 2 && std::strcmp(argv[1], "--dump") == 0)
-        return DumpImages(stripes, programFolder, QString::fromLocal8Bit(argv[2]));
-
-    std::vector<Figure> figures;
-    std::vector<double> ms;
-    QRect moveArea, tickArea;  // what the last move and the last tick repainted
-
-    // Start-up, once from the start of main: the window shown maximised and the chooser painted.
-    PuzzleState state;
-    auto form = std::make_unique<Form1>(state, programFolder);
-    {
-        const auto counts = Counts({form->KiezerL});
-        form->showMaximized();
-        UntilPainted(counts);
-    }
-    const double firstStart = MsSince(mainStart);
-    figures.push_back({"startup-from-main", "start-up from main, first window", StatsOf({firstStart}), 0});
-    Settle();
-
-    // The first load, then the memory with the picture open.
-    figures.push_back({"load-first", "first load of the 50x50 picture",
-                       StatsOf({TimeUntilPainted([&] { form->LoadPuzzle(stripes); },
-                                                 {form->Picture1, form->HetVeld})}),
-                       0});
-    Settle();
-    const long hwmKb = StatusKb("VmHWM");
-    const long rssKb = StatusKb("VmRSS");
-    if (state.PuzzleWidth != 50 || state.PuzzleHeight != 50 || !boxes.empty()) {
-        std::fprintf(stderr, "the 50x50 picture did not load: %dx%d, %zu messages\n", state.PuzzleWidth,
-                     state.PuzzleHeight, boxes.size());
-        for (const MsgBoxCall& box : boxes)
-            std::fprintf(stderr, "  %s\n", qPrintable(box.text));
-        return 1;
-    }
-
-    if (wanted("load-50x50")) {
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            Settle();
-            ms.push_back(TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {form->Picture1, form->HetVeld}));
-        }
-        figures.push_back({"load-50x50", "load and layout of the 50x50 picture", StatsOf(ms), 5});
-    }
-
-    // The same with the program folder in memory, where saving the recent list waits for no disk.
-    QTemporaryDir inMemory(QStringLiteral("/dev/shm/bench_game-XXXXXX"));
-    if (wanted("load-50x50-tmpfs") && inMemory.isValid()) {
-        const std::string appFolder = state.AppFolder;
-        state.AppFolder = inMemory.path().toStdString() + "/";
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            Settle();
-            ms.push_back(TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {form->Picture1, form->HetVeld}));
-        }
-        figures.push_back({"load-50x50-tmpfs", "  the same, program folder on tmpfs", StatsOf(ms), 0});
-        state.AppFolder = appFolder;
-    }
-
-    // The part of every load that waits for the disk: the recent list saved.
-    if (wanted("recent-save")) {
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            const auto start = Clock::now();
-            AddRecent(*form, stripes);
-            ms.push_back(MsSince(start));
-        }
-        figures.push_back({"recent-save", "  of which saving the recent list", StatsOf(ms), 0});
-    }
-
-    // One painting move: from one cell to the next with the left button held.
-    if (wanted("paint-move")) {
-        Settle();
-        ms.clear();
-        for (int run = 0; run < runs * 5; ++run) {
-            const QPoint at = CellMiddle(state, run % MaxSide, (run / MaxSide) % MaxSide);
-            ms.push_back(TimeUntilPainted([&] { Drag(form->HetVeld, at); }, {form->HetVeld}));
-        }
-        figures.push_back({"paint-move", "one painting mouse move", StatsOf(ms), 0.1});
-        moveArea = LastPaintedArea(form->HetVeld);
-    }
-
-    // A drag along a row: the press on its first cell, then a move into each next cell.
-    if (wanted("drag-50")) {
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            const int y = run % MaxSide;
-            Settle();
-            const auto start = Clock::now();
-            for (int x = 0; x < MaxSide; ++x) {
-                const auto counts = Counts({form->HetVeld});
-                if (x == 0)
-                    Press(form->HetVeld, CellMiddle(state, x, y));
-                else
-                    Drag(form->HetVeld, CellMiddle(state, x, y));
-                UntilPainted(counts);
-            }
-            ms.push_back(MsSince(start));
-            Release(form->HetVeld, CellMiddle(state, MaxSide - 1, y));
-        }
-        figures.push_back({"drag-50", "a drag over 50 cells of a row", StatsOf(ms), 5});
-    }
-
-    // One clue tick: a press on a row clue's box.
-    if (wanted("clue-tick")) {
-        ms.clear();
-        for (int run = 0; run < runs * 5; ++run) {
-            const int row = (run / 50) % 25 * 2;  // even rows hold 50 clues
-            const QPoint at = RowClue(*form, row, run % state.RowClueCount[row]);
-            Settle();
-            ms.push_back(TimeUntilPainted([&] { Press(form->Picture1, at); }, {form->Picture1}));
-            Release(form->Picture1, at);
-        }
-        figures.push_back({"clue-tick", "one clue tick", StatsOf(ms), 1});
-        tickArea = LastPaintedArea(form->Picture1);
-    }
-
-    // Reset with ten row clues and ten column clues ticked.
-    if (wanted("reset")) {
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            for (int i = 0; i < 10; ++i) {
-                Press(form->Picture1, RowClue(*form, 2 * i, i));
-                Press(form->Picture1, ColumnClue(*form, 4 * i, 0));
-            }
-            Settle();
-            ms.push_back(TimeUntilPainted([&] { form->cmdClear_Click(); }, {form->Picture1, form->HetVeld}));
-        }
-        figures.push_back({"reset", "reset with 20 clues ticked", StatsOf(ms), 10});
-    }
-
-    // Show errors with every cell painted wrongly.
-    for (int x = 0; x < MaxSide; ++x)
-        for (int y = 0; y < MaxSide; ++y)
-            state.PlayerGrid(x, y) = static_cast<std::uint8_t>((state.Solution(x, y) + 1) % ColourCount + 1);
-    if (wanted("errors")) {
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            Settle();
-            ms.push_back(TimeUntilPainted([&] { form->cmdErrors_Click(); }, {form->HetVeld}));
-        }
-        figures.push_back({"errors", "show errors, every cell wrong", StatsOf(ms), 10});
-        if (!boxes.empty())
-            std::fprintf(stderr, "show errors found no error\n");
-    }
-
-    // The solution window: its first opening creates it; later ones only show it.
-    if (wanted("solution-open")) {
-        Settle();
-        const auto start = Clock::now();
-        form->cmdOplossing_Click();
-        UntilPainted(Counts({form->form2->Picture1}));
-        figures.push_back({"solution-first", "solution window, first opening", StatsOf({MsSince(start)}), 0});
-        ms.clear();
-        for (int run = 0; run < runs; ++run) {
-            form->form2->hide();
-            Settle();
-            ms.push_back(TimeUntilPainted([&] { form->cmdOplossing_Click(); }, {form->form2->Picture1}));
-        }
-        figures.push_back({"solution-open", "opening the solution window", StatsOf(ms), 10});
-        form->form2->hide();
-        Settle();
-    }
-
-    // Start-up again, in new windows on the same program folder (which now has a recent file).
-    if (wanted("startup-window")) {
-        ms.clear();
-        for (int run = 0; run < std::max(5, runs / 10); ++run) {
-            PuzzleState fresh;
-            const auto start = Clock::now();
-            auto window = std::make_unique<Form1>(fresh, programFolder);
-            const auto counts = Counts({window->KiezerL});
-            window->showMaximized();
-            UntilPainted(counts);
-            ms.push_back(MsSince(start));
-            window.reset();
-            Settle();
-        }
-        figures.push_back({"startup-window", "start-up of a new main window", StatsOf(ms), 0});
-    }
-
-    if (wanted("solver")) {
-        for (const SolverTiming& t : TimeSolverCases(GRIZZET_PUZZLE_DIR, runs))
-            figures.push_back({"solver " + t.name, "solver: " + t.name + " (" + t.verdict + ")", t.ms, 0});
-    }
-
-    const std::string cpu = FirstLine("/proc/cpuinfo", "model name");
-    const std::string loadAfter = FirstLine("/proc/loadavg");
-    std::printf("Vindro Grizzet, what a player feels (%s, %s, %d cores; load average before %s, after %s)\n",
-                QGuiApplication::platformName().toUtf8().constData(), cpu.c_str(), QThread::idealThreadCount(),
-                loadBefore.substr(0, loadBefore.find(' ')).c_str(), loadAfter.substr(0, loadAfter.find(' ')).c_str());
-    std::printf("50x50 picture: %d and %d clues at most a row and a column, cell %d pt, free area %.0fx%.0f pt\n",
-                state.MaxRowClues, state.MaxColClues, state.CellSize, state.MaxSizerLeft, state.MaxSizerBottomTop);
-    PrintFigures(figures);
-    std::printf("%-44s %.1f MB (now %.1f MB)\n", "peak resident memory, 50x50 picture open", hwmKb / 1024.0,
-                rssKb / 1024.0);
-    if (!moveArea.isNull() || !tickArea.isNull())
-        std::printf("repainted: %dx%d px of the field by a move, %dx%d px of the board by a tick (board %dx%d px)\n",
-                    moveArea.width(), moveArea.height(), tickArea.width(), tickArea.height(), form->Picture1->width(),
-                    form->Picture1->height());
-    if (RepaintTimedOut())
-        std::printf("warning: a repaint did not come within 5 s; its figure is too high\n");
-
-    std::printf("{\"bench\":\"game\",\"runs\":%d,\"cpu\":\"%s\",\"cores\":%d,\"figures\":[", runs, cpu.c_str(),
-                QThread::idealThreadCount());
+    std::printf("{\"bench\":\"game\",\"runs\":%d,\"cpu\":\"%s\",\"cores\":%d,\"scale\":%g,\"figures\":[", runs,
+                cpu.c_str(), QThread::idealThreadCount(), qApp->devicePixelRatio());
     for (std::size_t i = 0; i < figures.size(); ++i) {
         const Figure& f = figures[i];
         std::printf("%s{\"name\":\"%s\",\"runs\":%d,\"medianMs\":%.4f,\"minMs\":%.4f,\"maxMs\":%.4f", i ? "," : "",
@@ -320,8 +310,82 @@ int main(int argc, char* argv[])
         std::printf("}");
     }
     std::printf("],\"peakRssMb\":%.1f,\"rssMb\":%.1f}\n", hwmKb / 1024.0, rssKb / 1024.0);
+}
 
+void PrintReport(const Session& s, const std::vector<Figure>& figures, const std::string& loadBefore, long hwmKb,
+                 long rssKb)
+{
+    const std::string cpu = FirstLine("/proc/cpuinfo", "model name");
+    const std::string loadAfter = FirstLine("/proc/loadavg");
+    std::printf("Vindro Grizzet, what a player feels (%s at %gx, %s, %d cores; load average before %s, after %s)\n",
+                QGuiApplication::platformName().toUtf8().constData(), qApp->devicePixelRatio(), cpu.c_str(),
+                QThread::idealThreadCount(), loadBefore.substr(0, loadBefore.find(' ')).c_str(),
+                loadAfter.substr(0, loadAfter.find(' ')).c_str());
+    std::printf("50x50 picture: %d and %d clues at most a row and a column, cell %d pt, free area %.0fx%.0f pt\n",
+                s.state.MaxRowClues, s.state.MaxColClues, s.state.CellSize, s.state.MaxSizerLeft,
+                s.state.MaxSizerBottomTop);
+    PrintFigures(figures);
+    std::printf("%-44s %.1f MB (now %.1f MB)\n", "peak resident memory, 50x50 picture open", hwmKb / 1024.0,
+                rssKb / 1024.0);
+    if (!s.moveArea.isNull() || !s.tickArea.isNull())
+        std::printf("repainted: %dx%d px of the field by a move, %dx%d px of the board by a tick (board %dx%d px)\n",
+                    s.moveArea.width(), s.moveArea.height(), s.tickArea.width(), s.tickArea.height(), s.board.width(),
+                    s.board.height());
+    PrintJson(s.runs, cpu, figures, hwmKb, rssKb);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto mainStart = Clock::now();
+    // A program folder of its own with the artwork, so nothing of the build's changes.
+    QTemporaryDir folder;
+    UseOffscreenScreen(folder);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    // The offscreen platform complains about window features it lacks.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.startsWith(QLatin1String("This plugin does not support")))
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    });
+    const std::string loadBefore = FirstLine("/proc/loadavg");
+
+    QApplication app(argc, argv);
+    WatchPaints(app);
+    for (const char* name : {"mouse1.dat", "mouse2.dat", "hamworst.dat"})
+        QFile::copy(QStringLiteral(GRIZZET_APP_DIR "/") + QLatin1String(name), folder.filePath(QLatin1String(name)));
+    const std::string programFolder = folder.path().toStdString() + "/";
+    const std::string stripes = WriteStripes(folder.path());
+    std::vector<MsgBoxCall> boxes;
+    MsgBoxHook = [&boxes](const MsgBoxCall& call) { boxes.push_back(call); };
+    if (argc > 2 && std::strcmp(argv[1], "--dump") == 0)
+        return DumpImages(stripes, programFolder, QString::fromLocal8Bit(argv[2]));
+
+    // Start-up, once from the start of main: the window shown maximised and the chooser painted.
+    PuzzleState state;
+    auto form = std::make_unique<Form1>(state, programFolder);
+    const auto counts = Counts({&Named<Surface>(*form, QStringLiteral("KiezerL"))});
+    form->showMaximized();
+    UntilPainted(counts);
+    std::vector<Figure> figures{{"startup-from-main", "start-up from main, first window", StatsOf({MsSince(mainStart)})}};
+    Settle();
+
+    // The first load, then the memory with the picture open.
+    Session session{runs, state, *form, programFolder, stripes, boxes};
+    figures.push_back({"load-first", "first load of the 50x50 picture",
+                       StatsOf({TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {&session.board, &session.field})})});
+    Settle();
+    const long hwmKb = StatusKb("VmHWM");
+    const long rssKb = StatusKb("VmRSS");
+    if (state.PuzzleWidth != 50 || state.PuzzleHeight != 50 || !boxes.empty()) {
+        std::fprintf(stderr, "the 50x50 picture did not load: %dx%d, %zu messages\n", state.PuzzleWidth,
+                     state.PuzzleHeight, boxes.size());
+        return 1;
+    }
+    for (Figure& figure : RunSeries(session, argc > 2 ? argv[2] : ""))
+        figures.push_back(std::move(figure));
+    PrintReport(session, figures, loadBefore, hwmKb, rssKb);
     MsgBoxHook = nullptr;
     form.reset();
-    return RepaintTimedOut() ? 1 : 0;
+    return 0;
 }
