@@ -27,17 +27,23 @@ x11_poll() {
 }
 
 # Starts Xvfb on a display it picks itself, then openbox, keeping their files
-# in DIR. Returns 2 when no X server can be started at all.
+# in DIR. Returns 2 when no X server can be started at all. The screen is
+# X11_SCREEN pixels (1280x1024) at X11_DPI (96) dots per inch; any other dpi
+# also goes into the X resources as Xft.dpi, as desktops set it for 150 % or
+# 200 %, and Qt scales its windows by it.
 x11_start() {
   X11_DIR=$1
   command -v Xvfb >/dev/null || return 2
   mkdir -p -m 700 "$X11_DIR"
   # Nothing the game or the window manager writes may reach the user's home.
   export XDG_CONFIG_HOME="$X11_DIR/config" XDG_RUNTIME_DIR="$X11_DIR" XDG_CACHE_HOME="$X11_DIR/cache"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$X11_DIR/display" >"$X11_DIR/xvfb.log" 2>&1 &
+  local dpi=${X11_DPI:-96}
+  Xvfb -displayfd 3 -screen 0 "${X11_SCREEN:-1280x1024}x24" -dpi "$dpi" -nolisten tcp -noreset 3>"$X11_DIR/display" \
+    >"$X11_DIR/xvfb.log" 2>&1 &
   X11_PIDS+=($!)
   x11_poll test -s "$X11_DIR/display" || return 2
   export DISPLAY=":$(tr -dc 0-9 <"$X11_DIR/display")"
+  [ "$dpi" = 96 ] || xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
   openbox --sm-disable >"$X11_DIR/openbox.log" 2>&1 &
   X11_PIDS+=($!)
   x11_poll x11_wm_ready || x11_fail "openbox did not take over the screen"

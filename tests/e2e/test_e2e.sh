@@ -3,8 +3,10 @@
 # maximised, File, Open through the real dialog with the path typed in, real
 # clicks and one real drag solve the puzzle and the solved message comes once,
 # and a second start, from a folder whose name is no UTF-8, is in the language
-# chosen before, with the picture in its recent list. Skipped (77) only when
-# no X server can be started.
+# chosen before, with the picture in its recent list; a third start, on a
+# 2560x2048 screen with Xft.dpi 192 as a 200 % desktop sets it, opens the
+# picture from that list and paints a cell. Skipped (77) only when no X
+# server can be started.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/x11.sh"
 work="$(mktemp -d)"
@@ -73,4 +75,24 @@ main=$(x11_wait_window "Vindro Grizzet")
 x11_menu "$main" alt+b 1
 x11_wait_window "heart - Vindro Grizzet" >/dev/null
 x11_find_field "$width" "$height" "#$empty"
+x11_log "a second start in Dutch, the picture opened from the recent list"
+
+# At 200 %: every logical pixel is two device pixels each way, so a cell
+# twice as wide as at 96 dpi, the board being laid out in the same points.
+pitch96=$FIELD_PITCH
+x11_activate "$main"
+xdotool key alt+F4
+x11_wait_exit
+x11_stop
+X11_SCREEN=2560x2048 X11_DPI=192 x11_start "$work/x11-192" || x11_fail "no X server at 192 dpi"
+x11_start_game "$app"
+main=$(x11_wait_window "Vindro Grizzet")
+x11_menu "$main" alt+b 1
+x11_wait_window "heart - Vindro Grizzet" >/dev/null
+x11_find_field "$width" "$height" "#$empty"
+awk -v a="$pitch96" -v b="$FIELD_PITCH" 'BEGIN { exit !(b >= 2 * a - 1 && b <= 2 * a + 1) }' ||
+  x11_fail "cells of $FIELD_PITCH device pixels at 192 dpi, $pitch96 at 96 dpi"
+x11_click_cell 1 0 0
+x11_wait_pixels 000000 "$(x11_cell 0 0)"
+x11_log "at 192 dpi: opened from the recent list, a cell of $FIELD_PITCH device pixels ($pitch96 at 96 dpi) painted"
 echo "end-to-end run passed"
