@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds a release build in build-bench/ and times what a player feels:
 #  1. bench_game: the real windows on Qt's offscreen platform (load, painting,
-#     reset, error marks, clue ticks, the solution window, the solver, memory);
+#     reset, error marks, clue ticks, the solution window, the solver, memory),
+#     on a 96-dpi screen, then on screens scaled by 1.5 and 2 (QT_SCALE_FACTOR)
+#     with the same 1280x1024 logical pixels, so the board has the same size
+#     in points and 2.25 and 4 times the device pixels;
 #  2. under Xvfb and openbox, the game against the floor (bench_floor, the least
 #     Qt program with a maximised window), in alternation: the time from the
 #     start of the process to its first mapped window, and its peak memory.
@@ -17,16 +20,19 @@ scripts/deps.sh g++ make cmake qt6-base-dev fonts-liberation xvfb xauth openbox 
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGRIZZET_WERROR=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" --target vindro-grizzet bench_game bench_solver bench_floor
 
-echo "== In the process, offscreen 1280x1024 at 96 dpi"
-build-bench/bench/bench_game "$game_runs"
+for scale in 1 1.5 2; do
+  echo "== In the process, offscreen 1280x1024 logical pixels at 96 dpi, scaled by $scale"
+  QT_SCALE_FACTOR=$scale build-bench/bench/bench_game "$game_runs"
+  echo
+done
 
-echo
 echo "== Under Xvfb and openbox: start of the process to its first mapped window"
+source scripts/x11.sh
 work=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  x11_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -37,16 +43,7 @@ cp build-bench/app/vindro-grizzet build-bench/app/*.dat "$work/app/"
 game="$work/app/vindro-grizzet"
 floor="$(pwd)/build-bench/bench/bench_floor"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
+x11_start "$work/x11" || x11_fail "no X server could be started"
 
 # Every window that appears on the screen is reported by the root window; the
 # frame that openbox maps around a program's window is its first mapped window.
@@ -60,7 +57,7 @@ drain
 measure() {
   local program="$1" start mapped line pid hwm
   start=$EPOCHREALTIME
-  "$program" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
   pid=$!
   mapped=""
   while read -r -t 20 -u "${WATCH[0]}" line; do
