@@ -9,8 +9,8 @@
 // The screen is 1280x1024 at 96 dpi; with QT_SCALE_FACTOR=2 it has twice the
 // device pixels each way, so the windows and the board keep their size.
 #include "GameDriver.h"
+#include "Report.h"
 #include "SolverTiming.h"
-#include "Stats.h"
 
 #include "model/PuzzleState.h"
 #include "platform/Dialogs.h"
@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -39,34 +38,6 @@ using namespace grizzet;
 using namespace grizzet::bench;
 
 namespace {
-
-long StatusKb(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.compare(0, key.size(), key) == 0)
-            return std::atol(line.c_str() + key.size());
-    return -1;
-}
-
-std::string FirstLine(const char* path, const std::string& prefix = {})
-{
-    std::ifstream file(path);
-    std::string line;
-    while (std::getline(file, line))
-        if (prefix.empty() || line.compare(0, prefix.size(), prefix) == 0)
-            return prefix.empty() ? line : line.substr(line.find(':') + 2);
-    return "unknown";
-}
-
-struct Figure {
-    std::string key;
-    std::string label;
-    Stats ms;
-    double targetMs = 0;  // 0: no target
-};
 
 // The main window with a 50x50 picture open, and what the series note.
 struct Session {
@@ -284,56 +255,6 @@ std::vector<Figure> RunSeries(Session& s, const std::string& only)
     return figures;
 }
 
-void PrintFigures(const std::vector<Figure>& figures)
-{
-    std::printf("%-44s %5s %11s %11s %11s %10s  %s\n", "measure", "runs", "median ms", "min ms", "max ms",
-                "target ms", "holds");
-    for (const Figure& f : figures) {
-        std::printf("%-44s %5d %11.3f %11.3f %11.3f ", f.label.c_str(), f.ms.runs, f.ms.median, f.ms.min, f.ms.max);
-        if (f.targetMs > 0)
-            std::printf("%10.3f  %s\n", f.targetMs, f.ms.median < f.targetMs ? "yes" : "NO");
-        else
-            std::printf("%10s  %s\n", "-", "-");
-    }
-}
-
-void PrintJson(int runs, const std::string& cpu, const std::vector<Figure>& figures, long hwmKb, long rssKb)
-{
-    std::printf("{\"bench\":\"game\",\"runs\":%d,\"cpu\":\"%s\",\"cores\":%d,\"scale\":%g,\"figures\":[", runs,
-                cpu.c_str(), QThread::idealThreadCount(), qApp->devicePixelRatio());
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        const Figure& f = figures[i];
-        std::printf("%s{\"name\":\"%s\",\"runs\":%d,\"medianMs\":%.4f,\"minMs\":%.4f,\"maxMs\":%.4f", i ? "," : "",
-                    f.key.c_str(), f.ms.runs, f.ms.median, f.ms.min, f.ms.max);
-        if (f.targetMs > 0)
-            std::printf(",\"targetMs\":%g,\"holds\":%s", f.targetMs, f.ms.median < f.targetMs ? "true" : "false");
-        std::printf("}");
-    }
-    std::printf("],\"peakRssMb\":%.1f,\"rssMb\":%.1f}\n", hwmKb / 1024.0, rssKb / 1024.0);
-}
-
-void PrintReport(const Session& s, const std::vector<Figure>& figures, const std::string& loadBefore, long hwmKb,
-                 long rssKb)
-{
-    const std::string cpu = FirstLine("/proc/cpuinfo", "model name");
-    const std::string loadAfter = FirstLine("/proc/loadavg");
-    std::printf("Vindro Grizzet, what a player feels (%s at %gx, %s, %d cores; load average before %s, after %s)\n",
-                QGuiApplication::platformName().toUtf8().constData(), qApp->devicePixelRatio(), cpu.c_str(),
-                QThread::idealThreadCount(), loadBefore.substr(0, loadBefore.find(' ')).c_str(),
-                loadAfter.substr(0, loadAfter.find(' ')).c_str());
-    std::printf("50x50 picture: %d and %d clues at most a row and a column, cell %d pt, free area %.0fx%.0f pt\n",
-                s.state.MaxRowClues, s.state.MaxColClues, s.state.CellSize, s.state.MaxSizerLeft,
-                s.state.MaxSizerBottomTop);
-    PrintFigures(figures);
-    std::printf("%-44s %.1f MB (now %.1f MB)\n", "peak resident memory, 50x50 picture open", hwmKb / 1024.0,
-                rssKb / 1024.0);
-    if (!s.moveArea.isNull() || !s.tickArea.isNull())
-        std::printf("repainted: %dx%d px of the field by a move, %dx%d px of the board by a tick (board %dx%d px)\n",
-                    s.moveArea.width(), s.moveArea.height(), s.tickArea.width(), s.tickArea.height(), s.board.width(),
-                    s.board.height());
-    PrintJson(s.runs, cpu, figures, hwmKb, rssKb);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -348,7 +269,7 @@ int main(int argc, char* argv[])
         if (!message.startsWith(QLatin1String("This plugin does not support")))
             std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
     });
-    const std::string loadBefore = FirstLine("/proc/loadavg");
+    const std::string loadBefore = LoadAverage();
 
     QApplication app(argc, argv);
     WatchPaints(app);
@@ -367,13 +288,14 @@ int main(int argc, char* argv[])
     const auto counts = Counts({&Named<Surface>(*form, QStringLiteral("KiezerL"))});
     form->showMaximized();
     UntilPainted(counts);
-    std::vector<Figure> figures{{"startup-from-main", "start-up from main, first window", StatsOf({MsSince(mainStart)})}};
+    std::vector<Figure> figures{{"startup-from-main", "start-up from main, first window", 
+                                StatsOf({MsSince(mainStart)})}};
     Settle();
 
     // The first load, then the memory with the picture open.
     Session session{runs, state, *form, programFolder, stripes, boxes};
-    figures.push_back({"load-first", "first load of the 50x50 picture",
-                       StatsOf({TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {&session.board, &session.field})})});
+    const double firstLoad = TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {&session.board, &session.field});
+    figures.push_back({"load-first", "first load of the 50x50 picture", StatsOf({firstLoad})});
     Settle();
     const long hwmKb = StatusKb("VmHWM");
     const long rssKb = StatusKb("VmRSS");
@@ -384,7 +306,18 @@ int main(int argc, char* argv[])
     }
     for (Figure& figure : RunSeries(session, argc > 2 ? argv[2] : ""))
         figures.push_back(std::move(figure));
-    PrintReport(session, figures, loadBefore, hwmKb, rssKb);
+    std::printf("Vindro Grizzet, what a player feels (%s at %gx, %s)\n", qPrintable(QGuiApplication::platformName()),
+                qApp->devicePixelRatio(), Machine(loadBefore).c_str());
+    std::printf("50x50 picture: %d and %d clues at most a row and a column, cell %d pt, free area %.0fx%.0f pt\n",
+                state.MaxRowClues, state.MaxColClues, state.CellSize, state.MaxSizerLeft, state.MaxSizerBottomTop);
+    PrintFigures(figures);
+    std::printf("%-44s %.1f MB (now %.1f MB)\n", "peak resident memory, 50x50 picture open", hwmKb / 1024.0,
+                rssKb / 1024.0);
+    if (!session.moveArea.isNull() || !session.tickArea.isNull())
+        std::printf("repainted: %dx%d px of the field by a move, %dx%d px of the board by a tick (board %dx%d px)\n",
+                    session.moveArea.width(), session.moveArea.height(), session.tickArea.width(),
+                    session.tickArea.height(), session.board.width(), session.board.height());
+    PrintJson(runs, qApp->devicePixelRatio(), figures, hwmKb, rssKb);
     MsgBoxHook = nullptr;
     form.reset();
     return 0;
