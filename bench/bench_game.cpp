@@ -61,7 +61,8 @@ void UseOffscreenScreen(const QTemporaryDir& folder)
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && platform != "offscreen")
         return;
-    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1;
+    const double asked = qgetenv("QT_SCALE_FACTOR").toDouble();  // 0 when unset or no number
+    const double scale = asked > 0 ? asked : 1;
     const QString config = folder.filePath(QStringLiteral("screen.json"));
     std::ofstream(config.toStdString())
         << R"({"windowFrameMargins": false, "screens": [{"name": "S1", "x": 0, "y": 0, "width": )"

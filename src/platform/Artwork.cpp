@@ -14,7 +14,7 @@ QIcon WindowIcon()
 {
     ::InitArtwork();
     QIcon icon;
-    for (const char* name : {":/icon.png", ":/icon_48.png", ":/icon_64.png", ":/icon_128.png", ":/icon_256.png"})
+    for (const char* name : {":/icon.png", ":/icon_48.png", ":/icon_64.png"})
         icon.addFile(QLatin1String(name));
     return icon;
 }

@@ -12,8 +12,9 @@ class QImage;
 
 namespace grizzet {
 
-// Every drawn size of the window icon, so a 2x title bar or task bar takes a
-// sharp one.
+// The window icon drawn at 32, 48 and 64 pixels, so a 2x title bar takes a
+// sharp one; larger ones would only slow the first window down (X11 gets
+// every size at once), and menus take the installed desktop icons.
 QIcon WindowIcon();
 
 // A pointer from its 32 x 32 picture (":/pencil.png"), or its 64 x 64
