@@ -1,6 +1,6 @@
 #include "GameDriver.h"
 
-#include "shell/Form1.h"
+#include "platform/Surface.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -136,17 +136,15 @@ QPoint CellMiddle(const PuzzleState& state, int x, int y)
     return Pixel((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
 }
 
-QPoint RowClue(const Form1& form, int row, int clue)
+QPoint RowClue(const PuzzleState& s, const Surface& field, int row, int clue)
 {
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
+    const double l = field.Left(ScaleUnit::Point), t = field.Top(ScaleUnit::Point);
     return Pixel(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
 }
 
-QPoint ColumnClue(const Form1& form, int column, int clue)
+QPoint ColumnClue(const PuzzleState& s, const Surface& field, int column, int clue)
 {
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
+    const double l = field.Left(ScaleUnit::Point), t = field.Top(ScaleUnit::Point);
     return Pixel(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
 }
 

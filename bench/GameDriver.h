@@ -21,7 +21,7 @@ class QApplication;
 class QWidget;
 
 namespace grizzet {
-class Form1;
+class Surface;
 }
 
 namespace grizzet::bench {
@@ -54,8 +54,8 @@ std::string WriteStripes(const QString& folder);
 QPoint Pixel(double xPoints, double yPoints);
 QPoint CellMiddle(const PuzzleState& state, int x, int y);
 // The middle of a row's or a column's clue box, on the board.
-QPoint RowClue(const Form1& form, int row, int clue);
-QPoint ColumnClue(const Form1& form, int column, int clue);
+QPoint RowClue(const PuzzleState& state, const Surface& field, int row, int clue);
+QPoint ColumnClue(const PuzzleState& state, const Surface& field, int column, int clue);
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
 void Press(QWidget* widget, QPoint pos);

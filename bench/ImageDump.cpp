@@ -4,6 +4,7 @@
 
 #include "shell/Form1.h"
 #include "solution/Form2.h"
+#include "support/Controls.h"
 
 #include <QDir>
 
@@ -16,29 +17,30 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
     QDir().mkpath(out);
     PuzzleState state;
     Form1 form(state, programFolder);
+    const test::Controls ui(form);
     form.showMaximized();
     Settle();
     int step = 0;
     const auto save = [&](const char* what) {
         Settle();
         const QString prefix = QStringLiteral("%1/%2-%3").arg(out).arg(++step, 2, 10, QLatin1Char('0')).arg(what);
-        form.Picture1->Image().save(prefix + QStringLiteral("-board.png"));
-        form.HetVeld->Image().save(prefix + QStringLiteral("-field.png"));
-        if (form.form2 != nullptr)
-            form.form2->Picture1->Image().save(prefix + QStringLiteral("-solution.png"));
+        ui.Picture1->Image().save(prefix + QStringLiteral("-board.png"));
+        ui.HetVeld->Image().save(prefix + QStringLiteral("-field.png"));
+        if (ui.Solution() != nullptr)
+            ui.Solution()->Picture1->Image().save(prefix + QStringLiteral("-solution.png"));
     };
     form.LoadPuzzle(stripes);
     save("load");
     for (int x = 0; x < MaxSide; x += 3) {
         const int y = (x * 7) % MaxSide;
-        Press(form.HetVeld, CellMiddle(state, x, y));
-        Release(form.HetVeld, CellMiddle(state, x, y));
+        Press(ui.HetVeld, CellMiddle(state, x, y));
+        Release(ui.HetVeld, CellMiddle(state, x, y));
     }
     for (int i = 0; i < 10; ++i) {
-        Press(form.Picture1, RowClue(form, 2 * i, i));
-        Press(form.Picture1, ColumnClue(form, 4 * i, 0));
+        Press(ui.Picture1, RowClue(state, *ui.HetVeld, 2 * i, i));
+        Press(ui.Picture1, ColumnClue(state, *ui.HetVeld, 4 * i, 0));
     }
-    Press(form.Picture1, RowClue(form, 0, 0));  // ticked twice: plain again
+    Press(ui.Picture1, RowClue(state, *ui.HetVeld, 0, 0));  // ticked twice: plain again
     save("painted");
     form.cmdErrors_Click();
     save("errors");
@@ -52,7 +54,7 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
                                                  QDir::Name)) {
         form.LoadPuzzle(puzzles.filePath(name).toStdString());
         for (int i = 0; i < std::min(state.PuzzleWidth, state.PuzzleHeight); ++i)
-            Press(form.HetVeld, CellMiddle(state, i, i));
+            Press(ui.HetVeld, CellMiddle(state, i, i));
         form.cmdErrors_Click();
         save(qPrintable(name));
     }

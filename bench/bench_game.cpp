@@ -13,8 +13,8 @@
 #include "model/PuzzleState.h"
 #include "platform/Dialogs.h"
 #include "shell/Form1.h"
-#include "shell/RecentFiles.h"
 #include "solution/Form2.h"
+#include "support/Controls.h"
 
 #include <QApplication>
 #include <QFile>
@@ -117,8 +117,9 @@ int main(int argc, char* argv[])
     // Start-up, once from the start of main: the window shown maximised and the chooser painted.
     PuzzleState state;
     auto form = std::make_unique<Form1>(state, programFolder);
+    const test::Controls ui(*form);
     {
-        const auto counts = Counts({form->KiezerL});
+        const auto counts = Counts({ui.KiezerL});
         form->showMaximized();
         UntilPainted(counts);
     }
@@ -129,7 +130,7 @@ int main(int argc, char* argv[])
     // The first load, then the memory with the picture open.
     figures.push_back({"load-first", "first load of the 50x50 picture",
                        StatsOf({TimeUntilPainted([&] { form->LoadPuzzle(stripes); },
-                                                 {form->Picture1, form->HetVeld})}),
+                                                 {ui.Picture1, ui.HetVeld})}),
                        0});
     Settle();
     const long hwmKb = StatusKb("VmHWM");
@@ -146,7 +147,7 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs; ++run) {
             Settle();
-            ms.push_back(TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {form->Picture1, form->HetVeld}));
+            ms.push_back(TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {ui.Picture1, ui.HetVeld}));
         }
         figures.push_back({"load-50x50", "load and layout of the 50x50 picture", StatsOf(ms), 5});
     }
@@ -159,7 +160,7 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs; ++run) {
             Settle();
-            ms.push_back(TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {form->Picture1, form->HetVeld}));
+            ms.push_back(TimeUntilPainted([&] { form->LoadPuzzle(stripes); }, {ui.Picture1, ui.HetVeld}));
         }
         figures.push_back({"load-50x50-tmpfs", "  the same, program folder on tmpfs", StatsOf(ms), 0});
         state.AppFolder = appFolder;
@@ -170,7 +171,7 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs; ++run) {
             const auto start = Clock::now();
-            AddRecent(*form, stripes);
+            form->AddRecent(stripes);
             ms.push_back(MsSince(start));
         }
         figures.push_back({"recent-save", "  of which saving the recent list", StatsOf(ms), 0});
@@ -182,10 +183,10 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs * 5; ++run) {
             const QPoint at = CellMiddle(state, run % MaxSide, (run / MaxSide) % MaxSide);
-            ms.push_back(TimeUntilPainted([&] { Drag(form->HetVeld, at); }, {form->HetVeld}));
+            ms.push_back(TimeUntilPainted([&] { Drag(ui.HetVeld, at); }, {ui.HetVeld}));
         }
         figures.push_back({"paint-move", "one painting mouse move", StatsOf(ms), 0.1});
-        moveArea = LastPaintedArea(form->HetVeld);
+        moveArea = LastPaintedArea(ui.HetVeld);
     }
 
     // A drag along a row: the press on its first cell, then a move into each next cell.
@@ -196,15 +197,15 @@ int main(int argc, char* argv[])
             Settle();
             const auto start = Clock::now();
             for (int x = 0; x < MaxSide; ++x) {
-                const auto counts = Counts({form->HetVeld});
+                const auto counts = Counts({ui.HetVeld});
                 if (x == 0)
-                    Press(form->HetVeld, CellMiddle(state, x, y));
+                    Press(ui.HetVeld, CellMiddle(state, x, y));
                 else
-                    Drag(form->HetVeld, CellMiddle(state, x, y));
+                    Drag(ui.HetVeld, CellMiddle(state, x, y));
                 UntilPainted(counts);
             }
             ms.push_back(MsSince(start));
-            Release(form->HetVeld, CellMiddle(state, MaxSide - 1, y));
+            Release(ui.HetVeld, CellMiddle(state, MaxSide - 1, y));
         }
         figures.push_back({"drag-50", "a drag over 50 cells of a row", StatsOf(ms), 5});
     }
@@ -214,13 +215,13 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs * 5; ++run) {
             const int row = (run / 50) % 25 * 2;  // even rows hold 50 clues
-            const QPoint at = RowClue(*form, row, run % state.RowClueCount[row]);
+            const QPoint at = RowClue(state, *ui.HetVeld, row, run % state.RowClueCount[row]);
             Settle();
-            ms.push_back(TimeUntilPainted([&] { Press(form->Picture1, at); }, {form->Picture1}));
-            Release(form->Picture1, at);
+            ms.push_back(TimeUntilPainted([&] { Press(ui.Picture1, at); }, {ui.Picture1}));
+            Release(ui.Picture1, at);
         }
         figures.push_back({"clue-tick", "one clue tick", StatsOf(ms), 1});
-        tickArea = LastPaintedArea(form->Picture1);
+        tickArea = LastPaintedArea(ui.Picture1);
     }
 
     // Reset with ten row clues and ten column clues ticked.
@@ -228,11 +229,11 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs; ++run) {
             for (int i = 0; i < 10; ++i) {
-                Press(form->Picture1, RowClue(*form, 2 * i, i));
-                Press(form->Picture1, ColumnClue(*form, 4 * i, 0));
+                Press(ui.Picture1, RowClue(state, *ui.HetVeld, 2 * i, i));
+                Press(ui.Picture1, ColumnClue(state, *ui.HetVeld, 4 * i, 0));
             }
             Settle();
-            ms.push_back(TimeUntilPainted([&] { form->cmdClear_Click(); }, {form->Picture1, form->HetVeld}));
+            ms.push_back(TimeUntilPainted([&] { form->cmdClear_Click(); }, {ui.Picture1, ui.HetVeld}));
         }
         figures.push_back({"reset", "reset with 20 clues ticked", StatsOf(ms), 10});
     }
@@ -245,7 +246,7 @@ int main(int argc, char* argv[])
         ms.clear();
         for (int run = 0; run < runs; ++run) {
             Settle();
-            ms.push_back(TimeUntilPainted([&] { form->cmdErrors_Click(); }, {form->HetVeld}));
+            ms.push_back(TimeUntilPainted([&] { form->cmdErrors_Click(); }, {ui.HetVeld}));
         }
         figures.push_back({"errors", "show errors, every cell wrong", StatsOf(ms), 10});
         if (!boxes.empty())
@@ -257,16 +258,16 @@ int main(int argc, char* argv[])
         Settle();
         const auto start = Clock::now();
         form->cmdOplossing_Click();
-        UntilPainted(Counts({form->form2->Picture1}));
+        UntilPainted(Counts({ui.Solution()->Picture1}));
         figures.push_back({"solution-first", "solution window, first opening", StatsOf({MsSince(start)}), 0});
         ms.clear();
         for (int run = 0; run < runs; ++run) {
-            form->form2->hide();
+            ui.Solution()->hide();
             Settle();
-            ms.push_back(TimeUntilPainted([&] { form->cmdOplossing_Click(); }, {form->form2->Picture1}));
+            ms.push_back(TimeUntilPainted([&] { form->cmdOplossing_Click(); }, {ui.Solution()->Picture1}));
         }
         figures.push_back({"solution-open", "opening the solution window", StatsOf(ms), 10});
-        form->form2->hide();
+        ui.Solution()->hide();
         Settle();
     }
 
@@ -277,7 +278,7 @@ int main(int argc, char* argv[])
             PuzzleState fresh;
             const auto start = Clock::now();
             auto window = std::make_unique<Form1>(fresh, programFolder);
-            const auto counts = Counts({window->KiezerL});
+            const auto counts = Counts({test::Named<Surface>(*window, QStringLiteral("KiezerL"))});
             window->showMaximized();
             UntilPainted(counts);
             ms.push_back(MsSince(start));
@@ -304,8 +305,8 @@ int main(int argc, char* argv[])
                 rssKb / 1024.0);
     if (!moveArea.isNull() || !tickArea.isNull())
         std::printf("repainted: %dx%d px of the field by a move, %dx%d px of the board by a tick (board %dx%d px)\n",
-                    moveArea.width(), moveArea.height(), tickArea.width(), tickArea.height(), form->Picture1->width(),
-                    form->Picture1->height());
+                    moveArea.width(), moveArea.height(), tickArea.width(), tickArea.height(), ui.Picture1->width(),
+                    ui.Picture1->height());
     if (RepaintTimedOut())
         std::printf("warning: a repaint did not come within 5 s; its figure is too high\n");
 

@@ -7,7 +7,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "play/Painting.h"
-#include "shell/RecentFiles.h"
 #include "solution/Form2.h"
 
 #include <QFile>
@@ -15,12 +14,10 @@
 
 namespace grizzet {
 
-namespace {
-
 // What a load does to the main window around the model's reading.
-class WindowLoadSteps final : public FileLoadSteps {
+class Form1::LoadSteps final : public FileLoadSteps {
 public:
-    explicit WindowLoadSteps(Form1& form) : form_(form) {}
+    explicit LoadSteps(Form1& form) : form_(form) {}
 
     // Never waits on a FIFO put in the file's place after the lookup.
     std::unique_ptr<ByteSource> OpenFile(const std::string& path) override { return OpenForReading(path); }
@@ -51,7 +48,7 @@ public:
         form_.setWindowTitle(TitleAsWritten(QFile::decodeName(QByteArray::fromStdString(caption))));
     }
 
-    void AddRecent(const std::string& path) override { grizzet::AddRecent(form_, path); }
+    void AddRecent(const std::string& path) override { form_.AddRecent(path); }
     void LayoutBoard() override { form_.LayoutBoard(); }
 
     void EndLoad() override
@@ -63,6 +60,8 @@ public:
 private:
     Form1& form_;
 };
+
+namespace {
 
 constexpr const char* EnglishFilter =
     "All Known Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Black And White Bitmaps (*.pbm)|*.pbm|"
@@ -87,7 +86,7 @@ void Form1::LayoutBoard()
 
 void Form1::LoadPuzzle(const std::string& path)
 {
-    WindowLoadSteps steps(*this);
+    LoadSteps steps(*this);
     grizzet::LoadPuzzle(state, path, steps);
 }
 

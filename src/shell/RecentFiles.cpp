@@ -1,13 +1,12 @@
 // The recent-files list. Paths are kept as the file system's bytes, so any
 // name the Open dialog can give is stored and found again unchanged.
-#include "shell/RecentFiles.h"
+#include "shell/Form1.h"
 
 #include "model/FileSource.h"
 #include "model/LoadPuzzle.h"
 #include "model/SettingsFiles.h"
 #include "model/Utf8.h"
 #include "platform/Files.h"
-#include "shell/Form1.h"
 
 #include <QAction>
 #include <QFile>
@@ -20,7 +19,7 @@ namespace grizzet {
 
 namespace {
 
-std::string RecentIni(const Form1& form) { return form.state.AppFolder + "recent.ini"; }
+std::string RecentIni(const std::string& appFolder) { return appFolder + "recent.ini"; }
 
 // The path upper-cased one character for one, so that two entries meet only
 // when they differ in letter case alone; a byte that is no UTF-8 stays
@@ -68,33 +67,33 @@ QString DisplayName(const std::string& entry)
 
 }  // namespace
 
-void ReadRecent(Form1& form)
+void Form1::ReadRecent()
 {
-    const std::optional<std::string> bytes = ReadSmallFile(RecentIni(form), RecentFileMax);
+    const std::optional<std::string> bytes = ReadSmallFile(RecentIni(state.AppFolder), RecentFileMax);
     if (!bytes)
         return;
-    form.state.RecentFiles = RecentEntriesOf(*bytes);
+    state.RecentFiles = RecentEntriesOf(*bytes);
 }
 
-void RefreshRecent(Form1& form)
+void Form1::RefreshRecent()
 {
-    auto& entries = form.state.RecentFiles;
+    auto& entries = state.RecentFiles;
     CleanRecent(entries);
 
     for (int i = 0; i < RecentCount; ++i) {
-        form.MMrecent[i]->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), DisplayName(entries[i])));
-        form.MMrecent[i]->setVisible(!entries[i].empty());
+        MMrecent[i]->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), DisplayName(entries[i])));
+        MMrecent[i]->setVisible(!entries[i].empty());
     }
-    form.MMlijn2->setVisible(form.MMrecent[0]->isVisible());
+    MMlijn2->setVisible(MMrecent[0]->isVisible());
 
     // Rewritten every time; where the folder cannot be written the list
     // simply lives on in memory for this run.
-    ReplaceFile(RecentIni(form), RecentIniOf(entries));
+    ReplaceFile(RecentIni(state.AppFolder), RecentIniOf(entries));
 }
 
-void AddRecent(Form1& form, const std::string& path)
+void Form1::AddRecent(const std::string& path)
 {
-    auto& entries = form.state.RecentFiles;
+    auto& entries = state.RecentFiles;
     const std::string pushedOut = entries[RecentCount - 1];
     for (int i = RecentCount - 1; i > 0; --i)
         entries[i] = entries[i - 1];
@@ -105,7 +104,7 @@ void AddRecent(Form1& form, const std::string& path)
     CleanRecent(entries);
     if (entries[RecentCount - 1].empty())
         entries[RecentCount - 1] = pushedOut;
-    RefreshRecent(form);
+    RefreshRecent();
 }
 
 void Form1::MMrecent_Click(int index)

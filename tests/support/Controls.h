@@ -1,0 +1,75 @@
+// The main window's controls, found by their design names as any tool finds
+// them: the window keeps them to itself. Tests and the benchmarks use this one
+// driver.
+#pragma once
+
+#include "board/Board.h"
+#include "platform/LineControl.h"
+#include "platform/Surface.h"
+#include "solution/Form2.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include <array>
+
+namespace grizzet::test {
+
+// The control of that name and kind in the window, not one of the solution
+// window's, which uses two of the same names.
+template <typename Control>
+Control* Named(const QWidget& window, const QString& name)
+{
+    for (Control* found : window.findChildren<Control*>(name)) {
+        const QObject* up = found->parent();
+        while (up != &window && qobject_cast<const QDialog*>(up) == nullptr)
+            up = up->parent();
+        if (up == &window)
+            return found;
+    }
+    qFatal("The window has no control named %s", qPrintable(name));
+}
+
+struct Controls {
+    explicit Controls(const QWidget& window) : window_(window) {}
+
+    // The solution window, while it exists.
+    Form2* Solution() const { return window_.findChild<Form2*>(QStringLiteral("Form2")); }
+    BoardSurfaces Board() const { return {*Picture1, *HetVeld, *KiezerL}; }
+
+private:
+    template <typename Control>
+    Control* Find(const char* name) const { return Named<Control>(window_, QLatin1String(name)); }
+    const QWidget& window_;
+
+public:
+    QFrame* const Sizer = Find<QFrame>("Sizer");
+    QWidget* const SizerBottom = Find<QWidget>("SizerBottom");
+    QPushButton* const cmdClear = Find<QPushButton>("cmdClear");
+    QPushButton* const cmdErrors = Find<QPushButton>("cmdErrors");
+    QPushButton* const cmdOplossing = Find<QPushButton>("cmdOplossing");
+    Surface* const KiezerL = Find<Surface>("KiezerL");
+    QLabel* const Positie = Find<QLabel>("Positie");
+    QLabel* const MuisL = Find<QLabel>("MuisL");
+    QLabel* const MuisR = Find<QLabel>("MuisR");
+    LineControl* const LijnL = Find<LineControl>("LijnL");
+    LineControl* const LijnR = Find<LineControl>("LijnR");
+    Surface* const Picture1 = Find<Surface>("Picture1");
+    Surface* const HetVeld = Find<Surface>("HetVeld");
+    QMenu* const MMbestand = Find<QMenu>("MMbestand");
+    QAction* const MMopen = Find<QAction>("MMopen");
+    const std::array<QAction*, RecentCount> MMrecent{Find<QAction>("MMrecent0"), Find<QAction>("MMrecent1"),
+                                                     Find<QAction>("MMrecent2"), Find<QAction>("MMrecent3"),
+                                                     Find<QAction>("MMrecent4")};
+    QAction* const MMlijn2 = Find<QAction>("MMlijn2");
+    QAction* const MMclose = Find<QAction>("MMclose");
+    QMenu* const MMtaal = Find<QMenu>("MMtaal");
+    QAction* const MMenglish = Find<QAction>("MMenglish");
+    QAction* const MMnederlands = Find<QAction>("MMnederlands");
+    QAction* const MMitaliano = Find<QAction>("MMitaliano");
+};
+
+}  // namespace grizzet::test
