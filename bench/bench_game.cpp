@@ -278,7 +278,7 @@ int main(int argc, char* argv[])
             PuzzleState fresh;
             const auto start = Clock::now();
             auto window = std::make_unique<Form1>(fresh, programFolder);
-            const auto counts = Counts({test::Named<Surface>(*window, QStringLiteral("KiezerL"))});
+            const auto counts = Counts({test::Named<Surface>(*window, "KiezerL")});
             window->showMaximized();
             UntilPainted(counts);
             ms.push_back(MsSince(start));

@@ -79,6 +79,7 @@ private slots:
             QCOMPARE(grey(board.Image(), PixelOf(left + i * c, top / 2), {3, 1}), width(i, 12));
             QCOMPARE(grey(board.Image(), PixelOf(left / 2, top + i % 8 * c), {1, 3}), width(i % 8, 7));
             QCOMPARE(grey(game.ui->HetVeld->Image(), PixelOf(i % 12 * c, c / 2), {3, 1}), width(i % 12, 12));
+            QCOMPARE(grey(game.ui->HetVeld->Image(), PixelOf(c / 2, i % 7 * c), {1, 3}), width(i % 7, 7));
             QCOMPARE(game.CellMiddle(i % 12, i % 7), game.EmptyColour());
         }
     }

@@ -16,11 +16,12 @@ static constexpr QRgb Swatch[] = {Rgb(99, 99, 99), Rgb(0, 0, 0), WhiteRgb, Rgb(2
                                   Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(255, 0, 255), Rgb(0, 255, 255)};
 static const QString Letters = QStringLiteral("-k.rbygmc?");
 
-// A grey swatch 0 sets an empty cell apart from a white one; the board fits
-// the window as it opens, so that the screen shows all of it.
+// A grey swatch 0 sets an empty cell apart from a white one: the chooser's
+// picture, two swatches tall, shows only where no swatch is painted. The board
+// fits the window as it opens, so that the screen shows all of it.
 static Form1& StartGame(Game& game)
 {
-    game.Write("hamworst.dat", "P3 25 25 255" + QByteArray(" 99 99 99").repeated(625));
+    game.Write("hamworst.dat", "P3 25 50 255" + QByteArray(" 99 99 99").repeated(1250));
     return game.Start(360, 420);
 }
 
@@ -55,6 +56,11 @@ private slots:
         for (float x : {c, 2 * c, 3 * c, 3 * c + 0.1f})
             form.HetVeld_MouseDown({1, x, c / 2});
         QCOMPARE(Screen(game), QStringList({"k-kk--------", "------------"}));
+        // A painted cell's outline covers the pixels of both its corners, and none beyond.
+        const QRect first = CellRect(0, 0, int(c));
+        const auto at = [&](int x, int y) { return ui.HetVeld->GetPixel(x, y) & 0xFFFFFF; };
+        QVERIFY(at(first.right(), first.center().y()) == GridLineGrey && at(first.center().x(), first.bottom()) == GridLineGrey);
+        QVERIFY(at(first.right() + 1, first.center().y()) == Swatch[0] && at(first.center().x(), first.bottom() + 1) == Swatch[0]);
 
         // A right drag from (1, 1) beyond the top-left corner, then just past
         // the bottom-right one, paints the corners and nothing on the way; the
@@ -68,9 +74,14 @@ private slots:
         QCOMPARE(ui.Positie->text(), " 12, 2");
         QVERIFY(ui.Positie->geometry().right() == readOut.right() && ui.Positie->width() > readOut.width());
 
-        // All but the last cell by clicks, white ones too. With the last one
-        // put right without the mouse, no button, both or the middle one
-        // neither paint nor run the solved test.
+        // Every black cell, which solves nothing while white cells are empty;
+        // the last one taken back. Then all but the last cell by clicks, white
+        // ones too. With the last one put right without the mouse, no button,
+        // both or the middle one neither paint nor run the solved test.
+        for (int i = 0; i < 24; ++i)
+            if (art[i / 12][i % 12] == 'k')
+                game.ClickCell(i % 12, i / 12);
+        SetCell(game.state, ui.Board(), 11, 1, 0);
         for (int i = 0; i < 23; ++i)
             game.ClickCell(i % 12, i / 12, art[i / 12][i % 12] == 'k' ? Qt::LeftButton : Qt::RightButton);
         SetCell(game.state, ui.Board(), 11, 1, 1);
@@ -138,8 +149,9 @@ private slots:
             }
             const QPoint at(ui.KiezerL->x() + 2, ui.LijnL->geometry().center().y());
             QVERIFY(ui.LijnL->geometry().contains(at) && ui.KiezerL->geometry().contains(at));
-            QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, ui.Sizer->mapTo(&form, at));
-            QTest::mouseRelease(form.windowHandle(), Qt::RightButton, {}, ui.Sizer->mapTo(&form, at));
+            const QPoint press = ui.KiezerL->parentWidget()->mapTo(&form, at);
+            QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, press);
+            QTest::mouseRelease(form.windowHandle(), Qt::RightButton, {}, press);
             QCOMPARE(int(game.state.ButtonColour[1]), Letters.indexOf(row.paint[0]));
             ui.cmdClear->click();
             QVERIFY(game.state.ButtonColour[0] == 1 && game.state.ButtonColour[1] == 2);

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMenu>
 #include <QPushButton>
 
@@ -18,23 +20,19 @@
 
 namespace grizzet::test {
 
-// The control of that name and kind in the window, not one of the solution
-// window's, which uses two of the same names.
+// The control of that name and kind in the window's area or its menus; the
+// solution window, which uses two of the same names, lies in neither.
 template <typename Control>
-Control* Named(const QWidget& window, const QString& name)
+Control* Named(const QMainWindow& window, const char* name)
 {
-    for (Control* found : window.findChildren<Control*>(name)) {
-        const QObject* up = found->parent();
-        while (up != &window && qobject_cast<const QDialog*>(up) == nullptr)
-            up = up->parent();
-        if (up == &window)
+    for (const QObject* part : {static_cast<QObject*>(window.centralWidget()), static_cast<QObject*>(window.menuBar())})
+        if (auto* found = part->findChild<Control*>(QLatin1String(name)))
             return found;
-    }
-    qFatal("The window has no control named %s", qPrintable(name));
+    qFatal("The window has no control named %s", name);
 }
 
 struct Controls {
-    explicit Controls(const QWidget& window) : window_(window) {}
+    explicit Controls(const QMainWindow& window) : window_(window) {}
 
     // The solution window, while it exists.
     Form2* Solution() const { return window_.findChild<Form2*>(QStringLiteral("Form2")); }
@@ -42,12 +40,11 @@ struct Controls {
 
 private:
     template <typename Control>
-    Control* Find(const char* name) const { return Named<Control>(window_, QLatin1String(name)); }
-    const QWidget& window_;
+    Control* Find(const char* name) const { return Named<Control>(window_, name); }
+    const QMainWindow& window_;
 
 public:
     QFrame* const Sizer = Find<QFrame>("Sizer");
-    QWidget* const SizerBottom = Find<QWidget>("SizerBottom");
     QPushButton* const cmdClear = Find<QPushButton>("cmdClear");
     QPushButton* const cmdErrors = Find<QPushButton>("cmdErrors");
     QPushButton* const cmdOplossing = Find<QPushButton>("cmdOplossing");
@@ -56,7 +53,6 @@ public:
     QLabel* const MuisL = Find<QLabel>("MuisL");
     QLabel* const MuisR = Find<QLabel>("MuisR");
     LineControl* const LijnL = Find<LineControl>("LijnL");
-    LineControl* const LijnR = Find<LineControl>("LijnR");
     Surface* const Picture1 = Find<Surface>("Picture1");
     Surface* const HetVeld = Find<Surface>("HetVeld");
     QMenu* const MMbestand = Find<QMenu>("MMbestand");
@@ -67,7 +63,6 @@ public:
     QAction* const MMlijn2 = Find<QAction>("MMlijn2");
     QAction* const MMclose = Find<QAction>("MMclose");
     QMenu* const MMtaal = Find<QMenu>("MMtaal");
-    QAction* const MMenglish = Find<QAction>("MMenglish");
     QAction* const MMnederlands = Find<QAction>("MMnederlands");
     QAction* const MMitaliano = Find<QAction>("MMitaliano");
 };
