@@ -95,6 +95,8 @@ private:
     void SwitchLanguage(std::uint8_t language);
     // Reads "recent.ini" into the emptied recent list.
     void ReadRecent();
+    // The list in the File menu and in "recent.ini".
+    void ShowRecent();
 
     PuzzleState& state;
 

@@ -65,7 +65,7 @@ void Form1::Form_Load()
     ShowPicture(*MuisL, state.AppFolder + "mouse1.dat");
     ShowPicture(*MuisR, state.AppFolder + "mouse2.dat");
 
-    state.RecentFiles.fill(std::string());
+    state.RecentFiles = RecentList();
     ReadRecent();
     RefreshRecent();
 

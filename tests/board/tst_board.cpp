@@ -42,8 +42,7 @@ private slots:
             {{700, 860}, {5, 50}, 12, 16, {700, 860}}}; // cells lowered to fit down
         for (const auto& r : rows) {
             Game game;
-            game.Start(float(r.area.width()), float(r.area.height()));
-            const Controls& ui = *game.ui;
+            const Controls& ui = game.Start(float(r.area.width()), float(r.area.height())).ui;
             game.Load(QStringList(r.puzzle.height(), "k" + QString(r.puzzle.width() - 1, '.')));
             QCOMPARE(QSize(int(ui.Picture1->FontSize()), game.state.CellSize), QSize(r.font, r.cell));
             QCOMPARE(ui.Picture1->rect().bottomRight(), PixelOf(r.board.width(), r.board.height()) - QPoint(1, 1));
@@ -99,8 +98,7 @@ private slots:
         for (int language = 0; language < 3; ++language) {
             const auto& [c, dot, title, text] = languages[language];
             Game game;
-            game.Start();
-            const Controls& ui = *game.ui;
+            const Controls& ui = game.Start().ui;
             game.state.Language = std::uint8_t(language);
             game.Load({"k.r.y", "kk.bb", "r.k.k", ".....", "yy.y."});
             QVERIFY(game.LayoutWithCellSize(c));

@@ -79,8 +79,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &full);
 
-        Form1& form = game.Start();
-        const Controls& ui = *game.ui;
+        auto [form, ui] = game.Start();
         QCOMPARE(int(game.state.Language), 0);   // whatever lies at "lang.ini"
         form.LoadPuzzle(heart);
         QVERIFY(game.Playable());
@@ -112,8 +111,7 @@ private slots:
     void wholeGame()
     {
         Game game;
-        Form1& form = game.Start();
-        const Controls& ui = *game.ui;
+        auto [form, ui] = game.Start();
         game.LoadFile("heart.pbm", Heart);
         game.ClickCell(1, 0);   // white in the picture: an error
         QVERIFY(game.Playable());

@@ -74,8 +74,7 @@ private slots:
     void recentOrder()
     {
         Game game;
-        Form1& form = game.Start();
-        const Controls& ui = *game.ui;
+        auto [form, ui] = game.Start();
         const auto path = [&](const QString& name) { return QFile::encodeName(game.FileIn(name + ".pbm")); };
         for (QString name : {"a", "b", "c", "d", "e", "f"})
             game.LoadFile(name + ".pbm", Heart);
@@ -143,8 +142,7 @@ private slots:
         QStringList answers{game.FileIn("tulip.ppm"), QString(), game.FileIn("tall.pbm")};
         OpenDialogCall asked;
         OpenDialogHook = [&](const OpenDialogCall& call) { asked = call; return answers.takeFirst(); };
-        Form1& form = game.Start();
-        const Controls& ui = *game.ui;
+        auto [form, ui] = game.Start();
         ui.MMopen->trigger();
         QCOMPARE(ui.KiezerL->height(), 9 * ui.KiezerL->width());   // nothing and the eight colours
         game.OpenSolution();
@@ -193,9 +191,7 @@ private slots:
         game.Write("mouse1.dat", "P1 no picture");
         QVERIFY(QFile::copy(qEnvironmentVariable("GRIZZET_APP_DIR") + "/mouse2.dat", game.FileIn("mouse2.dat")));
         const std::string wide = game.Write("wide.pbm", PictureFile({QString(50, 'k')}));
-        Form1& form = game.Start(0, 0, wide.substr(0, wide.rfind('/')));
-        const Controls& ui = *game.ui;
-        QCOMPARE(ReadBytes(game.FileIn("recent.ini")), QByteArray(5, 0));
+        auto [form, ui] = game.Start(0, 0, wide.substr(0, wide.rfind('/')));
         QCOMPARE(form.windowTitle(), "Vindro Grizzet");
         QVERIFY(!ui.Picture1->isVisible() && !ui.cmdClear->isEnabled() && !ui.cmdOplossing->isEnabled());
         QVERIFY(ui.cmdErrors->isEnabled() && ui.MuisL->pixmap().isNull() && !ui.MuisR->pixmap().isNull());
@@ -278,8 +274,7 @@ private slots:
         QVERIFY(::mkdir(app.c_str(), 0700) == 0 && ::mkdir((app + "Puzzles").c_str(), 0700) == 0);
         if (!langIni.isEmpty())
             write("lang.ini", langIni);
-        Form1& form = game.Start(900, 700, app);
-        const Controls& ui = *game.ui;
+        auto [form, ui] = game.Start(900, 700, app);
         QStringList shown{QString::number(game.state.Language)}, boxes, buttons;
         ui.MMnederlands->trigger();
         MsgBoxHook = nullptr;

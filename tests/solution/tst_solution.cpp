@@ -48,8 +48,7 @@ private slots:
     void window()
     {
         Game game;
-        game.Start();
-        const Controls& ui = *game.ui;
+        const Controls& ui = game.Start().ui;
         game.LoadFile("hond.ppm", PictureFile(QStringList(9, QStringLiteral("rb.g").repeated(3))));
         game.OpenSolution();
         Form2& window = game.Solution();

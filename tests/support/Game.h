@@ -73,9 +73,13 @@ public:
         return QFile::encodeName(FileIn(name)).toStdString();
     }
 
+    struct Started {
+        Form1& form;
+        const Controls& ui;
+    };
     // Builds the main window on the folder (start-up runs) and shows it; the
     // free area in points is as the maximised window would have noted it.
-    Form1& Start(float freeWidth = 900, float freeHeight = 700, const std::string& folder = {})
+    Started Start(float freeWidth = 900, float freeHeight = 700, const std::string& folder = {})
     {
         state.MaxSizerLeft = freeWidth;
         state.MaxSizerBottomTop = freeHeight;
@@ -83,7 +87,7 @@ public:
         ui = std::make_unique<Controls>(*form);
         form->show();
         [this] { QVERIFY(QTest::qWaitForWindowExposed(form.get())); }();
-        return *form;
+        return {*form, *ui};
     }
 
     // The picture straight into the state, its clues, then the board.
