@@ -15,8 +15,7 @@
 #include <QMenuBar>
 #include <QMenu>
 #include <QPushButton>
-
-#include <array>
+#include <QRegularExpression>
 
 namespace grizzet::test {
 
@@ -57,9 +56,8 @@ public:
     Surface* const HetVeld = Find<Surface>("HetVeld");
     QMenu* const MMbestand = Find<QMenu>("MMbestand");
     QAction* const MMopen = Find<QAction>("MMopen");
-    const std::array<QAction*, RecentCount> MMrecent{Find<QAction>("MMrecent0"), Find<QAction>("MMrecent1"),
-                                                     Find<QAction>("MMrecent2"), Find<QAction>("MMrecent3"),
-                                                     Find<QAction>("MMrecent4")};
+    // The five instances of one menu item, in their order.
+    const QList<QAction*> MMrecent = window_.menuBar()->findChildren<QAction*>(QRegularExpression("^MMrecent[0-4]$"));
     QAction* const MMlijn2 = Find<QAction>("MMlijn2");
     QAction* const MMclose = Find<QAction>("MMclose");
     QMenu* const MMtaal = Find<QMenu>("MMtaal");

@@ -69,7 +69,8 @@ public:
     // Writes a file into the program folder and gives its path as the game takes it.
     std::string Write(const QString& name, const QByteArray& bytes)
     {
-        WriteFile(FileIn(name), bytes);
+        QFile file(FileIn(name));
+        [&] { QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), qPrintable(name)); }();
         return QFile::encodeName(FileIn(name)).toStdString();
     }
 
