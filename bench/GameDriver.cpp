@@ -121,25 +121,6 @@ std::string WriteStripes(const QString& folder)
     return path;
 }
 
-QObject& Named(const QObject& window, const QString& name)
-{
-    QObject* control = window.findChild<QObject*>(name);
-    if (control == nullptr) {
-        std::fprintf(stderr, "%s has no control %s\n", qPrintable(window.objectName()), qPrintable(name));
-        std::exit(1);
-    }
-    return *control;
-}
-
-QWidget& Window(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name)
-            return *window;
-    std::fprintf(stderr, "no window %s\n", qPrintable(name));
-    std::exit(1);
-}
-
 QPoint CellMiddle(const PuzzleState& state, int x, int y)
 {
     return test::PixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);

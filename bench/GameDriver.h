@@ -1,11 +1,10 @@
-// Driving the real windows from a benchmark: the controls found by their
-// object names, mouse events on the surfaces (through the tests' own helpers),
+// Driving the real windows from a benchmark (the controls through the tests'
+// driver): mouse events on the surfaces (through the tests' own helpers),
 // waiting for the repaints they cause, and the picture the timings load.
 #pragma once
 
 #include "model/PuzzleState.h"
 
-#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -49,16 +48,6 @@ double TimeUntilPainted(const std::function<void()>& action, std::initializer_li
 // A 50x50 picture in all eight colours with 50 clues on every even row;
 // returns its path.
 std::string WriteStripes(const QString& folder);
-
-// A control of a window, or a window, by its object name; the bench stops
-// when there is none.
-QObject& Named(const QObject& window, const QString& name);
-template <typename Control>
-Control& Named(const QObject& window, const QString& name)
-{
-    return static_cast<Control&>(Named(window, name));
-}
-QWidget& Window(const QString& name);
 
 QPoint CellMiddle(const PuzzleState& state, int x, int y);
 // The middle of a row's or a column's clue box, on the board.

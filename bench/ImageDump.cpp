@@ -4,6 +4,8 @@
 
 #include "platform/Surface.h"
 #include "shell/Form1.h"
+#include "solution/Form2.h"
+#include "support/Controls.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -19,9 +21,10 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
     Form1 form(state, programFolder);
     form.showMaximized();
     Settle();
-    auto& board = Named<Surface>(form, QStringLiteral("Picture1"));
-    auto& field = Named<Surface>(form, QStringLiteral("HetVeld"));
-    auto& solution = Named<Surface>(Window(QStringLiteral("Form2")), QStringLiteral("Picture1"));
+    const test::Controls ui(form);
+    Surface& board = *ui.Picture1;
+    Surface& field = *ui.HetVeld;
+    Surface& solution = *ui.Solution()->Picture1;
     int step = 0;
     const auto save = [&](const char* what) {
         Settle();
@@ -43,11 +46,11 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
     }
     Press(&board, RowClue(state, field, 0, 0));  // ticked twice: plain again
     save("painted");
-    Named<QPushButton>(form, QStringLiteral("cmdErrors")).click();
+    ui.cmdErrors->click();
     save("errors");
-    Named<QPushButton>(form, QStringLiteral("cmdOplossing")).click();
+    ui.cmdOplossing->click();
     save("solution");
-    Named<QPushButton>(form, QStringLiteral("cmdClear")).click();
+    ui.cmdClear->click();
     save("reset");
     // The bundled puzzles, for clue fonts and cells of other sizes.
     const QDir puzzles(QStringLiteral(GRIZZET_PUZZLE_DIR));
@@ -56,7 +59,7 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
         form.LoadPuzzle(puzzles.filePath(name).toStdString());
         for (int i = 0; i < std::min(state.PuzzleWidth, state.PuzzleHeight); ++i)
             Press(&field, CellMiddle(state, i, i));
-        Named<QPushButton>(form, QStringLiteral("cmdErrors")).click();
+        ui.cmdErrors->click();
         save(qPrintable(name));
     }
     return 0;

@@ -16,7 +16,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Surface.h"
 #include "shell/Form1.h"
-#include "shell/RecentFiles.h"
+#include "solution/Form2.h"
+#include "support/Controls.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,8 +48,9 @@ struct Session {
     std::string programFolder;
     std::string stripes;
     std::vector<MsgBoxCall>& boxes;
-    Surface& board = Named<Surface>(form, QStringLiteral("Picture1"));
-    Surface& field = Named<Surface>(form, QStringLiteral("HetVeld"));
+    test::Controls ui{form};
+    Surface& board = *ui.Picture1;
+    Surface& field = *ui.HetVeld;
     QRect moveArea, tickArea;  // what the last move and the last tick repainted
 };
 
@@ -106,7 +108,7 @@ Figure RecentSave(Session& s)
 {
     return Series("recent-save", "  of which saving the recent list", s.runs, 0, [&s](int) {
         const auto start = Clock::now();
-        AddRecent(s.form, s.stripes);
+        s.form.AddRecent(s.stripes);
         return MsSince(start);
     });
 }
@@ -159,7 +161,7 @@ Figure ClueTick(Session& s)
 // Reset with ten row clues and ten column clues ticked.
 Figure Reset(Session& s)
 {
-    auto& clear = Named<QPushButton>(s.form, QStringLiteral("cmdClear"));
+    QPushButton& clear = *s.ui.cmdClear;
     return Series("reset", "reset with 20 clues ticked", s.runs, 10, [&](int) {
         for (int i = 0; i < 10; ++i) {
             Press(&s.board, RowClue(s.state, s.field, 2 * i, i));
@@ -181,7 +183,7 @@ void PaintAllWrong(PuzzleState& state)
 Figure Errors(Session& s)
 {
     PaintAllWrong(s.state);
-    auto& errors = Named<QPushButton>(s.form, QStringLiteral("cmdErrors"));
+    QPushButton& errors = *s.ui.cmdErrors;
     Figure figure = Series("errors", "show errors, every cell wrong", s.runs, 10, [&](int) {
         Settle();
         return TimeUntilPainted([&errors] { errors.click(); }, {&s.field});
@@ -195,9 +197,9 @@ Figure Errors(Session& s)
 std::vector<Figure> SolutionOpen(Session& s)
 {
     PaintAllWrong(s.state);
-    auto& open = Named<QPushButton>(s.form, QStringLiteral("cmdOplossing"));
-    QWidget& solution = Window(QStringLiteral("Form2"));
-    auto& picture = Named<Surface>(solution, QStringLiteral("Picture1"));
+    QPushButton& open = *s.ui.cmdOplossing;
+    Form2& solution = *s.ui.Solution();
+    Surface& picture = *solution.Picture1;
     Settle();
     const double first = TimeUntilPainted([&open] { open.click(); }, {&picture});
     Figure later = Series("solution-open", "opening the solution window", s.runs, 10, [&](int) {
@@ -217,7 +219,7 @@ Figure StartupWindow(Session& s)
         PuzzleState fresh;
         const auto start = Clock::now();
         auto window = std::make_unique<Form1>(fresh, s.programFolder);
-        const auto counts = Counts({&Named<Surface>(*window, QStringLiteral("KiezerL"))});
+        const auto counts = Counts({test::Controls(*window).KiezerL});
         window->showMaximized();
         UntilPainted(counts);
         const double ms = MsSince(start);
@@ -286,7 +288,7 @@ int main(int argc, char* argv[])
     // Start-up, once from the start of main: the window shown maximised and the chooser painted.
     PuzzleState state;
     auto form = std::make_unique<Form1>(state, programFolder);
-    const auto counts = Counts({&Named<Surface>(*form, QStringLiteral("KiezerL"))});
+    const auto counts = Counts({test::Controls(*form).KiezerL});
     form->showMaximized();
     UntilPainted(counts);
     std::vector<Figure> figures{{"startup-from-main", "start-up from main, first window", 

@@ -3,6 +3,8 @@
 // whatever the size of the loaded picture: a load allocates nothing.
 #pragma once
 
+#include "model/RecentList.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -11,7 +13,6 @@ namespace grizzet {
 
 constexpr int MaxSide = 50;     // cells a line, at most
 constexpr int ClueSlots = 51;   // clue slots a line
-constexpr int RecentCount = 5;  // entries of the recent-files list
 
 // Colour numbers of the picture; swatch numbers are these plus one.
 enum Colour : std::uint8_t {
@@ -63,7 +64,7 @@ struct PuzzleState {
     // Settings and the shell's shared values.
     std::string AppFolder;          // the program's folder, ending in "/"
     std::uint8_t Language = 0;      // 0 English, 1 Dutch, 2 Italian
-    std::array<std::string, RecentCount> RecentFiles{};
+    RecentList RecentFiles;
     std::array<std::uint8_t, 2> ButtonColour{};  // swatch of the left and the right button
     float MaxSizerLeft = 0;         // free area of the maximised window, in points
     float MaxSizerBottomTop = 0;

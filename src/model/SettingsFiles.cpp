@@ -28,30 +28,4 @@ std::string LangIniOf(std::string oldLangIni, std::uint8_t language)
     return oldLangIni;
 }
 
-RecentEntries RecentEntriesOf(const std::string& recentIni)
-{
-    RecentEntries entries{};
-    std::size_t at = 0;
-    for (std::string& entry : entries) {
-        if (at >= recentIni.size())
-            break;
-        const std::size_t length = static_cast<unsigned char>(recentIni[at++]);
-        if (at + length > recentIni.size())
-            break;
-        entry = recentIni.substr(at, length);
-        at += length;
-    }
-    return entries;
-}
-
-std::string RecentIniOf(const RecentEntries& entries)
-{
-    std::string bytes;
-    for (const std::string& entry : entries) {
-        bytes += static_cast<char>(static_cast<unsigned char>(entry.size()));
-        bytes += entry;
-    }
-    return bytes;
-}
-
 }  // namespace grizzet

@@ -101,6 +101,15 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     return false;
 }
 
+bool UpdateFile(const std::string& path, const std::string& bytes)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error))
+        && ReadSmallFile(path, bytes.size() + 1) == bytes)
+        return true;
+    return ReplaceFile(path, bytes);
+}
+
 void WriteFirstByte(const std::string& path, char byte)
 {
     if (path.empty() || path.find('\0') != std::string::npos)

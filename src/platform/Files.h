@@ -24,6 +24,10 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t ma
 // Returns false, leaving the old file whole, when it cannot.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
+// The same, but an ordinary file that already holds exactly these bytes is
+// left as it is, and nothing waits for the disk.
+bool UpdateFile(const std::string& path, const std::string& bytes);
+
 // Overwrites the first byte of an existing ordinary file, leaving the rest as
 // it is; a link is not followed. A write that fails is silent.
 void WriteFirstByte(const std::string& path, char byte);

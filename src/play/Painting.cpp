@@ -11,8 +11,6 @@ namespace grizzet {
 
 namespace {
 
-constexpr int ReadOutRightTwips = 1680 + 225;
-
 void SolvedTest(PuzzleState& state, QWidget& window)
 {
     if (!FieldMatchesPicture(state))
@@ -37,9 +35,10 @@ void SetCell(PuzzleState& state, const BoardSurfaces& surfaces, int column, int 
 
 void PlaceReadOut(QLabel& readOut)
 {
+    const int right = readOut.x() + readOut.width();
     readOut.adjustSize();
     const int innerHeight = readOut.parentWidget()->contentsRect().height();
-    readOut.move(TwipsToPixels(ReadOutRightTwips) - readOut.width(), Nearest(innerHeight - 1.5 * readOut.height()));
+    readOut.move(right - readOut.width(), Nearest(innerHeight - 1.5 * readOut.height()));
 }
 
 void PaintField(PuzzleState& state, const BoardSurfaces& surfaces, QLabel& readOut, const MouseArgs& args)

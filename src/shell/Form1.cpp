@@ -64,7 +64,7 @@ ChooserParts Form1::Chooser() { return {*KiezerL, *LijnL, *LijnR, *MuisL, *MuisR
 Form2& Form1::SolutionWindow()
 {
     if (form2 == nullptr)
-        form2 = new Form2(*this, state, *HetVeld, *KiezerL, Tag);
+        form2 = new Form2(*this, state, *HetVeld, *KiezerL, [this] { return Closing(); });
     return *form2;
 }
 

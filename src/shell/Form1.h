@@ -32,6 +32,72 @@ public:
     explicit Form1(PuzzleState& state, const std::string& programFolder = {});
     ~Form1() override;
 
+    // Whether the window is unloading: the solution window then really closes.
+    bool Closing() const { return Tag == FormTag::Closing; }
+
+    // Start-up and shutdown (shell/).
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void Form_Resize();
+
+    // File menu and languages (shell/).
+    void MMopen_Click();
+    void MMrecent_Click(int index);
+    void MMenglish_Click();
+    void MMnederlands_Click();
+    void MMitaliano_Click();
+    void LoadPuzzle(const std::string& path);
+    // Cleans the recent list, shows it in the File menu and saves it.
+    void RefreshRecent();
+    // Puts the path on top of the recent list.
+    void AddRecent(const std::string& path);
+    // Fits the board to the free area, empties the field, then shows the
+    // board and enables Reset and Solution.
+    void LayoutBoard();
+
+    // The colour chooser (play/).
+    void KiezerL_MouseDown(const MouseArgs& args);
+    void KiezerL_MouseMove(const MouseArgs& args);
+    void KiezerSet();
+
+    // The field and the board (play/, board/).
+    void HetVeld_MouseDown(const MouseArgs& args);
+    void HetVeld_MouseMove(const MouseArgs& args);
+    void Picture1_MouseDown(const MouseArgs& args);
+    void Picture1_MouseMove(const MouseArgs& args);
+
+    // The side panel's commands (board/, solution/).
+    void cmdClear_Click();
+    void cmdErrors_Click();
+    void cmdOplossing_Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The window's flag for the solution window: in use until it unloads.
+    enum class FormTag { InUse, Closing };
+    class LoadSteps;  // what a load does to the window
+
+    // What the subsystems work on.
+    BoardSurfaces Board();
+    ChooserParts Chooser();
+    // The solution window, created hidden the first time it is asked for.
+    Form2& SolutionWindow();
+    // The free area for the board: the noted one, or the present one when
+    // no window manager ever maximised the window.
+    float FreeWidth() const;
+    float FreeHeight() const;
+
+    void SwitchLanguage(std::uint8_t language);
+    // Reads "recent.ini" into the emptied recent list.
+    void ReadRecent();
+    // The list in the File menu and in "recent.ini".
+    void ShowRecent();
+
     PuzzleState& state;
 
     // The controls, by their design names.
@@ -62,58 +128,8 @@ public:
     QAction* MMitaliano = nullptr;
 
     Form2* form2 = nullptr;      // the solution window, created hidden at start-up
-    QString Tag = QStringLiteral("in gebruik");
+    FormTag Tag = FormTag::InUse;
 
-    // What the subsystems work on.
-    BoardSurfaces Board();
-    ChooserParts Chooser();
-    // The solution window, created hidden the first time it is asked for.
-    Form2& SolutionWindow();
-
-    // Start-up and shutdown (shell/).
-    void Form_Load();
-    void Form_Activate();
-    void Form_Unload();
-    void Form_Resize();
-
-    // File menu and languages (shell/).
-    void MMopen_Click();
-    void MMrecent_Click(int index);
-    void MMenglish_Click();
-    void MMnederlands_Click();
-    void MMitaliano_Click();
-    void LoadPuzzle(const std::string& path);
-    // Fits the board to the free area, empties the field, then shows the
-    // board and enables Reset and Solution.
-    void LayoutBoard();
-
-    // The colour chooser (play/).
-    void KiezerL_MouseDown(const MouseArgs& args);
-    void KiezerL_MouseMove(const MouseArgs& args);
-    void KiezerSet();
-
-    // The field and the board (play/, board/).
-    void HetVeld_MouseDown(const MouseArgs& args);
-    void HetVeld_MouseMove(const MouseArgs& args);
-    void Picture1_MouseDown(const MouseArgs& args);
-    void Picture1_MouseMove(const MouseArgs& args);
-
-    // The side panel's commands (board/, solution/).
-    void cmdClear_Click();
-    void cmdErrors_Click();
-    void cmdOplossing_Click();
-
-    // The free area for the board: the noted one, or the present one when
-    // no window manager ever maximised the window.
-    float FreeWidth() const;
-    float FreeHeight() const;
-
-protected:
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void BuildControls();
     void BuildMenus();
     void NameControls();

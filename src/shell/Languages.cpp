@@ -65,34 +65,34 @@ void FitButtonCaptions(const QFont& panelFont, std::initializer_list<QPushButton
         font.setPointSizeF(font.pointSizeF() - Step);
 }
 
-void SwitchLanguage(Form1& form, std::uint8_t language)
+}  // namespace
+
+void Form1::SwitchLanguage(std::uint8_t language)
 {
-    form.state.Language = language;
+    state.Language = language;
     UseQtTexts(QString::fromLatin1(PickText(language, "en", "nl", "it").c_str()));
 
-    form.MMnederlands->setChecked(language == Dutch);
-    form.MMitaliano->setChecked(language == Italian);
-    form.MMenglish->setChecked(language == English);
+    MMnederlands->setChecked(language == Dutch);
+    MMitaliano->setChecked(language == Italian);
+    MMenglish->setChecked(language == English);
 
-    form.MMbestand->setTitle(CaptionOf(language, FileMenu));
-    form.MMopen->setText(CaptionOf(language, OpenItem));
-    form.MMclose->setText(CaptionOf(language, ExitItem));
-    form.MMtaal->setTitle(CaptionOf(language, LanguageMenu));
-    form.cmdClear->setText(CaptionOf(language, ResetButton));
-    form.cmdErrors->setText(CaptionOf(language, ErrorsButton));
-    form.cmdOplossing->setText(CaptionOf(language, SolutionButton));
-    FitButtonCaptions(form.Sizer->font(), {form.cmdClear, form.cmdErrors, form.cmdOplossing});
+    MMbestand->setTitle(CaptionOf(language, FileMenu));
+    MMopen->setText(CaptionOf(language, OpenItem));
+    MMclose->setText(CaptionOf(language, ExitItem));
+    MMtaal->setTitle(CaptionOf(language, LanguageMenu));
+    cmdClear->setText(CaptionOf(language, ResetButton));
+    cmdErrors->setText(CaptionOf(language, ErrorsButton));
+    cmdOplossing->setText(CaptionOf(language, SolutionButton));
+    FitButtonCaptions(Sizer->font(), {cmdClear, cmdErrors, cmdOplossing});
 
     // The solution window exists, hidden, from the first switch on.
-    Form2& solution = form.SolutionWindow();
+    Form2& solution = SolutionWindow();
     solution.chkFouten->setText(CaptionOf(language, ErrorsBox));
     solution.chkOntbreken->setText(CaptionOf(language, MissingBox));
 }
 
-}  // namespace
-
-void Form1::MMenglish_Click() { SwitchLanguage(*this, English); }
-void Form1::MMnederlands_Click() { SwitchLanguage(*this, Dutch); }
-void Form1::MMitaliano_Click() { SwitchLanguage(*this, Italian); }
+void Form1::MMenglish_Click() { SwitchLanguage(English); }
+void Form1::MMnederlands_Click() { SwitchLanguage(Dutch); }
+void Form1::MMitaliano_Click() { SwitchLanguage(Italian); }
 
 }  // namespace grizzet

@@ -8,7 +8,6 @@
 #include "platform/Artwork.h"
 #include "platform/Files.h"
 #include "play/Chooser.h"
-#include "shell/RecentFiles.h"
 #include "solution/Form2.h"
 
 #include <QLabel>
@@ -23,7 +22,7 @@ namespace {
 // What a link's "lang.ini" keeps after its first byte, at most.
 constexpr std::size_t MaxLangBytes = 1024 * 1024;
 
-std::string LangIni(const Form1& form) { return form.state.AppFolder + "lang.ini"; }
+std::string LangIni(const std::string& appFolder) { return appFolder + "lang.ini"; }
 
 void ShowPicture(QLabel& mouse, const std::string& path)
 {
@@ -57,7 +56,7 @@ void Form1::Form_Load()
     state.AppFolder = folder;
     // The Open dialog's initial folder is AppFolder + "Puzzles", formed when it opens.
 
-    switch (LanguageOf(ReadSmallFile(LangIni(*this), 1))) {
+    switch (LanguageOf(ReadSmallFile(LangIni(state.AppFolder), 1))) {
     case Dutch: MMnederlands_Click(); break;
     case Italian: MMitaliano_Click(); break;
     default: MMenglish_Click(); break;
@@ -66,9 +65,9 @@ void Form1::Form_Load()
     ShowPicture(*MuisL, state.AppFolder + "mouse1.dat");
     ShowPicture(*MuisR, state.AppFolder + "mouse2.dat");
 
-    state.RecentFiles.fill(std::string());
-    ReadRecent(*this);
-    RefreshRecent(*this);
+    state.RecentFiles = RecentList();
+    ReadRecent();
+    RefreshRecent();
 
     PaintChooser(*KiezerL, state.AppFolder);
     KiezerSet();
@@ -76,10 +75,10 @@ void Form1::Form_Load()
 
 void Form1::Form_Unload()
 {
-    StoreLanguage(LangIni(*this), state.Language);
-    Tag = QStringLiteral("CLOSE");
+    StoreLanguage(LangIni(state.AppFolder), state.Language);
+    Tag = FormTag::Closing;
     if (form2 != nullptr) {
-        // With the Tag set, the solution window lets itself be closed for good.
+        // With the window closing, the solution window lets itself be closed for good.
         form2->close();
         delete form2;
         form2 = nullptr;

@@ -12,11 +12,13 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <utility>
+
 namespace grizzet {
 
 Form2::Form2(QWidget& owner, const PuzzleState& state, const Surface& field, const Surface& chooser,
-             const QString& ownerTag)
-    : QDialog(&owner), state_(state), field_(field), chooser_(chooser), ownerTag_(ownerTag)
+             std::function<bool()> ownerClosing)
+    : QDialog(&owner), state_(state), field_(field), chooser_(chooser), ownerClosing_(std::move(ownerClosing))
 {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
@@ -70,7 +72,7 @@ void Form2::reject() { cmdOK->click(); }
 void Form2::closeEvent(QCloseEvent* event)
 {
     // Only the main window's unload really closes the window.
-    if (ownerTag_ == QStringLiteral("CLOSE")) {
+    if (ownerClosing_()) {
         event->accept();
         return;
     }

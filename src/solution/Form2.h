@@ -1,12 +1,14 @@
 // The solution window: the picture at the field's size, with dots on wrong
 // and on unpainted cells as its two check boxes ask. Closing it only hides it
-// until its owner's Tag says "CLOSE".
+// unless its owner says it is closing.
 #pragma once
 
 #include "model/PuzzleState.h"
 #include "platform/Surface.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -17,9 +19,10 @@ namespace grizzet {
 class Form2 : public QDialog {
     Q_OBJECT
 public:
-    // Shows the state's picture at the size of the field, in the chooser's colours.
+    // Shows the state's picture at the size of the field, in the chooser's
+    // colours; asks ownerClosing whether a close is for good.
     Form2(QWidget& owner, const PuzzleState& state, const Surface& field, const Surface& chooser,
-          const QString& ownerTag);
+          std::function<bool()> ownerClosing);
 
     Surface* Picture1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -48,7 +51,7 @@ private:
     const PuzzleState& state_;
     const Surface& field_;
     const Surface& chooser_;
-    const QString& ownerTag_;
+    const std::function<bool()> ownerClosing_;
     bool placed_ = false;
 };
 

@@ -42,10 +42,10 @@ private slots:
             {{700, 860}, {5, 50}, 12, 16, {700, 860}}}; // cells lowered to fit down
         for (const auto& r : rows) {
             Game game;
-            Form1& form = game.Start(float(r.area.width()), float(r.area.height()));
+            const Controls& ui = game.Start(float(r.area.width()), float(r.area.height())).ui;
             game.Load(QStringList(r.puzzle.height(), "k" + QString(r.puzzle.width() - 1, '.')));
-            QCOMPARE(QSize(int(form.Picture1->FontSize()), game.state.CellSize), QSize(r.font, r.cell));
-            QCOMPARE(form.Picture1->rect().bottomRight(), PixelOf(r.board.width(), r.board.height()) - QPoint(1, 1));
+            QCOMPARE(QSize(int(ui.Picture1->FontSize()), game.state.CellSize), QSize(r.font, r.cell));
+            QCOMPARE(ui.Picture1->rect().bottomRight(), PixelOf(r.board.width(), r.board.height()) - QPoint(1, 1));
         }
     }
 
@@ -57,9 +57,9 @@ private slots:
         game.Load({"kkkkkkkkkk..", ".rbygmc", "", "yy.cc......k", "k", "m......rrr.r", "bb.b"});
         QVERIFY(game.LayoutWithCellSize(15));
         const PuzzleState& s = game.state;
-        const Surface& board = *game.form->Picture1;
+        const Surface& board = *game.ui->Picture1;
         const float c = 15, left = s.MaxRowClues * c, top = s.MaxColClues * c;
-        QCOMPARE(game.form->HetVeld->geometry(), QRect(PixelOf(left, top), PixelOf(left + 12 * c, top + 7 * c)));
+        QCOMPARE(game.ui->HetVeld->geometry(), QRect(PixelOf(left, top), PixelOf(left + 12 * c, top + 7 * c)));
         // Yellow and cyan are darkened on the white board; an empty line shows a black "0".
         const auto ink = [](int k) { return k == Yellow ? 0xC0C000u : k == Cyan ? 0x00C0C0u : DisplayColour[k]; };
         for (int r = 0; r < 7; ++r)
@@ -77,7 +77,8 @@ private slots:
         for (int i = 0; i <= 12; ++i) {
             QCOMPARE(grey(board.Image(), PixelOf(left + i * c, top / 2), {3, 1}), width(i, 12));
             QCOMPARE(grey(board.Image(), PixelOf(left / 2, top + i % 8 * c), {1, 3}), width(i % 8, 7));
-            QCOMPARE(grey(game.form->HetVeld->Image(), PixelOf(i % 12 * c, c / 2), {3, 1}), width(i % 12, 12));
+            QCOMPARE(grey(game.ui->HetVeld->Image(), PixelOf(i % 12 * c, c / 2), {3, 1}), width(i % 12, 12));
+            QCOMPARE(grey(game.ui->HetVeld->Image(), PixelOf(c / 2, i % 7 * c), {1, 3}), width(i % 7, 7));
             QCOMPARE(game.CellMiddle(i % 12, i % 7), game.EmptyColour());
         }
     }
@@ -97,21 +98,21 @@ private slots:
         for (int language = 0; language < 3; ++language) {
             const auto& [c, dot, title, text] = languages[language];
             Game game;
-            Form1& form = game.Start();
+            const Controls& ui = game.Start().ui;
             game.state.Language = std::uint8_t(language);
             game.Load({"k.r.y", "kk.bb", "r.k.k", ".....", "yy.y."});
             QVERIFY(game.LayoutWithCellSize(c));
-            Surface& board = *form.Picture1;
-            const QRect field = form.HetVeld->geometry();
+            Surface& board = *ui.Picture1;
+            const QRect field = ui.HetVeld->geometry();
             for (const QPoint p : {field.topLeft(), field.topRight() + QPoint(2, 0), field.bottomLeft() + QPoint(0, 2)})
                 board.SetPixel(p.x() - 1, p.y() - 1, TickGrey);
-            const QImage freshBoard = board.Image().copy(), freshField = form.HetVeld->Image().copy();
+            const QImage freshBoard = board.Image().copy(), freshField = ui.HetVeld->Image().copy();
 
             game.ClickCell(0, 0);
             game.ClickCell(1, 1, Qt::RightButton);  // white where black belongs
             game.ClickCell(1, 0);                   // black on the background
-            form.cmdErrors->click();
-            const QImage& image = form.HetVeld->Image();
+            ui.cmdErrors->click();
+            const QImage& image = ui.HetVeld->Image();
             const QRect all(QPoint(0, 0), PixelOf(5 * c, 5 * c));
             QVERIFY(game.boxes.empty() && IsRoundDot(image, CellRect(1, 1, c), Orange, dot));
             QCOMPARE(BoundsOf(image, all, {Orange}), BoundsOf(image, CellRect(1, 0, c) | CellRect(1, 1, c), {Orange}));
@@ -119,7 +120,7 @@ private slots:
             game.ClickCell(1, 1);
             QCOMPARE(game.CellMiddle(1, 0), Orange);
             game.ClickCell(1, 0, Qt::RightButton);
-            form.cmdErrors->click();
+            ui.cmdErrors->click();
             QVERIFY(game.boxes.size() == 1 && game.boxes[0].icon == MsgIcon::Information);
             QCOMPARE(game.boxes[0].title + '|' + game.boxes[0].text, title + '|' + text);
 
@@ -129,10 +130,10 @@ private slots:
             QTest::mouseClick(&board, Qt::LeftButton, {}, columnEnd - QPoint(0, 4));  // the last of column 4
             QVERIFY(ScreenPixel(&board, rowEnd) == TickGrey && ScreenPixel(&board, columnEnd) == TickGrey);
             game.state.PlayerGrid(5, 0) = game.state.PlayerGrid(0, 5) = 3;
-            form.cmdClear->click();
+            ui.cmdClear->click();
             QCOMPARE(board.Image(), freshBoard);
             QVERIFY(ScreenPixel(&board, rowEnd) == WhiteRgb && ScreenPixel(&board, columnEnd) == WhiteRgb);
-            QCOMPARE(form.HetVeld->Image(), freshField);
+            QCOMPARE(ui.HetVeld->Image(), freshField);
             QCOMPARE(ArtOf(game.state.PlayerGrid, 6, 6).join(""), "kkkkkb" + QString(24, 'k') + "bkkkkk");
         }
     }

@@ -92,8 +92,8 @@ private slots:
             << "{`file`:`short.pbm`,`loaded`:false,`messages`:[{`case`:`open-error`,`icon`:`critical`,`title`:`short.pbm`,"
                "`text`:`Errore all'apertura del file.`}]}" "\n"
                "{`file`:`folder`,`loaded`:false,`messages`:[]}" "\n" "{`file`:`gone.pbm`,`loaded`:false,`messages`:[]}" "\n";
-        QTest::newRow("a name after --, an invalid file") << "-- -dash bad.pbm" << 1
-                                                          << "{`file`:`-dash`," + one.arg("`name`:`-dash`") + "\n" + bad + "\n";
+        QTest::newRow("an invalid file, a name after --") << "-- bad.pbm -dash" << 1
+                                                          << bad + "\n{`file`:`-dash`," + one.arg("`name`:`-dash`") + "\n";
         // The last two-byte character, then bytes that are no UTF-8: the first past ASCII, and 0xFF.
         const QString odd = QString("x") + QChar(0x7FF) + QChar(0x80) + QChar(0xFF);
         QTest::newRow("names in UTF-8 and not") << "café.pbm d.x/x*" << 0

@@ -47,7 +47,7 @@ const std::map<QString, QStringList> Texts = {
 struct Steps : LoadSteps {
     Steps(PuzzleState& state, std::string file, std::string fail) : state(state), file(file), fail(fail) {}
     PuzzleState& state;
-    std::string file, fail;
+    std::string file, fail, entry;
     QStringList calls;
 
     bool FindFile(const std::string& path) override { return fail == "find" ? throw RunTimeFailure("") : path != "/p/gone"; }
@@ -62,7 +62,7 @@ struct Steps : LoadSteps {
     }
     void SetChooserSwatches(int count) override { calls << QString::number(count); }
     // A recent item hands over its own entry, which AddRecent rewrites.
-    void AddRecent(const std::string&) override { state.RecentFiles[0] = "x"; }
+    void AddRecent(const std::string&) override { entry = "x"; }
     void LayoutBoard() override { calls << "LayoutBoard", fail == "layout" ? throw std::logic_error("") : void(); }
 };
 
@@ -160,8 +160,8 @@ private slots:
         for (std::uint8_t language = 0; language < 3; ++language) {
             PuzzleState state = Old(language);
             Steps steps(state, bytes.toStdString(), fail.toStdString());
-            state.RecentFiles[0] = fail == "empty" ? "" : fail == "missing" ? "/p/gone" : Path;
-            const bool loaded = LoadPuzzle(state, state.RecentFiles[0], steps);
+            steps.entry = fail == "empty" ? "" : fail == "missing" ? "/p/gone" : Path;
+            const bool loaded = LoadPuzzle(state, steps.entry, steps);
             QStringList outcome = steps.calls.filter(QRegularExpression("^[a-z0-9-]+$"));
             outcome << QString("%1x%2").arg(state.PuzzleWidth).arg(state.PuzzleHeight)
                     << QString::fromStdString(state.PuzzleName == "old" ? "" : state.PuzzleName)

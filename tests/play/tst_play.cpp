@@ -16,11 +16,12 @@ static constexpr QRgb Swatch[] = {Rgb(99, 99, 99), Rgb(0, 0, 0), WhiteRgb, Rgb(2
                                   Rgb(255, 255, 0), Rgb(0, 255, 0), Rgb(255, 0, 255), Rgb(0, 255, 255)};
 static const QString Letters = QStringLiteral("-k.rbygmc?");
 
-// A grey swatch 0 sets an empty cell apart from a white one; the board fits
-// the window as it opens, so that the screen shows all of it.
-static Form1& StartGame(Game& game)
+// A grey swatch 0 sets an empty cell apart from a white one: the chooser's
+// picture, two swatches tall, shows only where no swatch is painted. The board
+// fits the window as it opens, so that the screen shows all of it.
+static Game::Started StartGame(Game& game)
 {
-    game.Write("hamworst.dat", "P3 25 25 255" + QByteArray(" 99 99 99").repeated(625));
+    game.Write("hamworst.dat", "P3 25 50 255" + QByteArray(" 99 99 99").repeated(1250));
     return game.Start(360, 420);
 }
 
@@ -30,7 +31,7 @@ static QStringList Screen(Game& game)
     QStringList rows(game.state.PuzzleHeight);
     for (int y = 0; y < rows.size(); ++y)
         for (int x = 0; x < game.state.PuzzleWidth; ++x)
-            rows[y] += Letters[std::find(Swatch, Swatch + 9, ScreenPixel(game.form->HetVeld, game.CellPixel(x, y)))
+            rows[y] += Letters[std::find(Swatch, Swatch + 9, ScreenPixel(game.ui->HetVeld, game.CellPixel(x, y)))
                                - Swatch];
     return rows;
 }
@@ -45,7 +46,7 @@ private slots:
     void paintingStory()
     {
         Game game;
-        Form1& form = StartGame(game);
+        auto [form, ui] = StartGame(game);
         const QStringList art = {"k.k..k......", ".k.........k"};
         game.Load(art);
 
@@ -54,44 +55,52 @@ private slots:
         for (float x : {c, 2 * c, 3 * c, 3 * c + 0.1f})
             form.HetVeld_MouseDown({1, x, c / 2});
         QCOMPARE(Screen(game), QStringList({"k-kk--------", "------------"}));
+        // A painted cell's outline covers the pixels of both its corners, and none beyond.
+        const QRect first = CellRect(0, 0, int(c));
+        const auto at = [&](int x, int y) { return ui.HetVeld->GetPixel(x, y) & 0xFFFFFF; };
+        QVERIFY(at(first.right(), first.center().y()) == GridLineGrey && at(first.center().x(), first.bottom()) == GridLineGrey);
+        QVERIFY(at(first.right() + 1, first.center().y()) == Swatch[0] && at(first.center().x(), first.bottom() + 1) == Swatch[0]);
 
         // A right drag from (1, 1) beyond the top-left corner, then just past
         // the bottom-right one, paints the corners and nothing on the way; the
         // read-out grows to the left.
-        const QRect readOut = form.Positie->geometry();
-        SendMouse(form.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::RightButton);
-        SendMouse(form.HetVeld, QEvent::MouseMove, PixelOf(-c, -c), Qt::RightButton);
-        QCOMPARE(form.Positie->text(), " 1, 1");
-        SendMouse(form.HetVeld, QEvent::MouseMove, PixelOf(12.2 * c, 2.2 * c), Qt::RightButton);
+        const QRect readOut = ui.Positie->geometry();
+        SendMouse(ui.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::RightButton);
+        SendMouse(ui.HetVeld, QEvent::MouseMove, PixelOf(-c, -c), Qt::RightButton);
+        QCOMPARE(ui.Positie->text(), " 1, 1");
+        SendMouse(ui.HetVeld, QEvent::MouseMove, PixelOf(12.2 * c, 2.2 * c), Qt::RightButton);
         QCOMPARE(Screen(game), QStringList({".-kk--------", "-.---------."}));
-        QCOMPARE(form.Positie->text(), " 12, 2");
-        QVERIFY(form.Positie->geometry().right() == readOut.right() && form.Positie->width() > readOut.width());
+        QCOMPARE(ui.Positie->text(), " 12, 2");
+        QVERIFY(ui.Positie->geometry().right() == readOut.right() && ui.Positie->width() > readOut.width());
 
-        // All but the last cell by clicks, white ones too. With the last one
-        // put right without the mouse, no button, both or the middle one
-        // neither paint nor run the solved test.
+        // Every black cell, which solves nothing while white cells are empty;
+        // the last one taken back. Then all but the last cell by clicks, white
+        // ones too. With the last one put right without the mouse, no button,
+        // both or the middle one neither paint nor run the solved test.
+        for (int i = 0; i < 24; ++i)
+            if (art[i / 12][i % 12] == 'k')
+                game.ClickCell(i % 12, i / 12);
+        SetCell(game.state, ui.Board(), 11, 1, 0);
         for (int i = 0; i < 23; ++i)
             game.ClickCell(i % 12, i / 12, art[i / 12][i % 12] == 'k' ? Qt::LeftButton : Qt::RightButton);
-        SetCell(game.state, form.Board(), 11, 1, 1);
+        SetCell(game.state, ui.Board(), 11, 1, 1);
         const Qt::MouseButtons idle[] = {Qt::NoButton, Qt::LeftButton | Qt::RightButton, Qt::MiddleButton};
         for (int x = 0; x < 6; ++x)
-            SendMouse(form.HetVeld, QEvent::MouseMove, game.CellPixel(x, 0), idle[x / 2]);
-        QCOMPARE(form.Positie->text(), " 6, 1");
+            SendMouse(ui.HetVeld, QEvent::MouseMove, game.CellPixel(x, 0), idle[x / 2]);
+        QCOMPARE(ui.Positie->text(), " 6, 1");
         QCOMPARE(Screen(game), art);
         QVERIFY(game.boxes.empty());
 
-        // A left drag from (1, 1) straight to the last cell solves; a painted
-        // cell keeps its heavy left edge; spoilt and mended says nothing more.
-        SetCell(game.state, form.Board(), 11, 1, 0);
-        SendMouse(form.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::LeftButton);
-        SendMouse(form.HetVeld, QEvent::MouseMove, game.CellPixel(11, 1), Qt::LeftButton);
+        // A left drag from (1, 1) straight to the last cell solves; spoilt
+        // and mended says nothing more.
+        SetCell(game.state, ui.Board(), 11, 1, 0);
+        SendMouse(ui.HetVeld, QEvent::MouseButtonPress, game.CellPixel(1, 1), Qt::LeftButton);
+        SendMouse(ui.HetVeld, QEvent::MouseMove, game.CellPixel(11, 1), Qt::LeftButton);
         QCOMPARE(int(game.boxes.size()), 1);
-        const QRect five = CellRect(5, 0, int(c));
-        QCOMPARE(ScreenPixel(form.HetVeld, {five.left() + 1, five.center().y()}), GridLineGrey);
         game.ClickCell(11, 1, Qt::RightButton);
         game.ClickCell(11, 1, Qt::LeftButton);
         for (int language = 1; language < 3; ++language) {
-            form.cmdClear->click();
+            ui.cmdClear->click();
             game.state.Language = std::uint8_t(language);
             for (int i = 0; i < 24; ++i)
                 game.ClickCell(i % 12, i / 12, art[i / 12][i % 12] == 'k' ? Qt::LeftButton : Qt::RightButton);
@@ -118,7 +127,7 @@ private slots:
             {1, 225, 225, "kr", "k."}, {1, -0.5, -0.5, "kr", "k."}, {1, 74, 74, "k.", ".."}, {1, 75, 75, "k.", "k."}};
         for (const auto& row : rows) {
             Game game;
-            Form1& form = StartGame(game);
+            auto [form, ui] = StartGame(game);
             game.LoadFile("two", PictureFile({row.picture}));  // three swatches, or nine
             form.KiezerL_MouseDown({row.buttons, 24, row.from});
             form.KiezerL_MouseMove({row.buttons, 24, row.to});
@@ -128,18 +137,19 @@ private slots:
             for (int button = 0; button < 2; ++button) {
                 QList<int> line;  // black rows left of the chooser, or right of it
                 for (int y = -16; y < 241; ++y)
-                    if (ScreenPixel(form.KiezerL, {button ? 28 : -6, y}) == 0)
+                    if (ScreenPixel(ui.KiezerL, {button ? 28 : -6, y}) == 0)
                         line << y;
                 QVERIFY(line.size() == 1 && qAbs(line[0] - 25 * Letters.indexOf(row.paint[button]) - 12.5) < 1);
-                const QLabel* picture = button ? form.MuisR : form.MuisL;
-                QVERIFY(qAbs(picture->y() + picture->height() / 2 - form.KiezerL->y() - line[0]) <= 1);
+                const QLabel* picture = button ? ui.MuisR : ui.MuisL;
+                QVERIFY(qAbs(picture->y() + picture->height() / 2 - ui.KiezerL->y() - line[0]) <= 1);
             }
-            const QPoint at(form.KiezerL->x() + 2, form.LijnL->geometry().center().y());
-            QVERIFY(form.LijnL->geometry().contains(at) && form.KiezerL->geometry().contains(at));
-            QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, form.Sizer->mapTo(&form, at));
-            QTest::mouseRelease(form.windowHandle(), Qt::RightButton, {}, form.Sizer->mapTo(&form, at));
+            const QPoint at(ui.KiezerL->x() + 2, ui.LijnL->geometry().center().y());
+            QVERIFY(ui.LijnL->geometry().contains(at) && ui.KiezerL->geometry().contains(at));
+            const QPoint press = ui.KiezerL->parentWidget()->mapTo(&form, at);
+            QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, press);
+            QTest::mouseRelease(form.windowHandle(), Qt::RightButton, {}, press);
             QCOMPARE(int(game.state.ButtonColour[1]), Letters.indexOf(row.paint[0]));
-            form.cmdClear->click();
+            ui.cmdClear->click();
             QVERIFY(game.state.ButtonColour[0] == 1 && game.state.ButtonColour[1] == 2);
         }
     }
@@ -162,7 +172,8 @@ private slots:
             {{6.5, -0.5}, L, {}, false}, {{-0.5, -0.5}, L, {}, false}, {{0.5, 0}, L, {}, false}};
         for (const auto& row : rows) {
             Game game;
-            Surface* board = StartGame(game).Picture1;
+            StartGame(game);
+            Surface* board = game.ui->Picture1;
             game.Load({"k.kk.k", "......", "rrr.bb", "k....."});
             const float c = game.state.CellSize, left = game.FieldLeft(), top = game.FieldTop();
             const auto at = [&](QPointF p) { return PixelOf(left + p.x() * c, top + p.y() * c); };

@@ -79,24 +79,24 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &full);
 
-        Form1& form = game.Start();
+        auto [form, ui] = game.Start();
         QCOMPARE(int(game.state.Language), 0);   // whatever lies at "lang.ini"
         form.LoadPuzzle(heart);
         QVERIFY(game.Playable());
         BeforeTheRead swap;
         swap.action = [&] { QVERIFY(QFile::remove(at) && fifo()); };
         if (kind == "swapped")
-            form.cmdClear->installEventFilter(&swap);
+            ui.cmdClear->installEventFilter(&swap);
         OpenDialogHook = [&](const OpenDialogCall&) { return at + (kind == "enotdir" ? "/y.pbm" : ""); };
         if (name == "x.pbm")
-            form.MMopen->trigger();
+            ui.MMopen->trigger();
         const bool loads = bytes.startsWith("P3"), refused = kind == "swapped" || kind.endsWith("mem");
         QCOMPARE(int(game.state.PlayerGrid(0, 0)), loads ? 0 : 1);   // the cell painted before stays
         QCOMPARE(game.boxes.size() == 1 && game.boxes[0].text.startsWith("An error has occured while"), refused);
         form.LoadPuzzle(refused ? heart : std::string());   // a refusal took the board away
         QVERIFY(game.Playable());
         QCOMPARE(game.RecentCaptions().join('|'), loads ? "&1 x|&2 heart" : "&1 heart");
-        form.MMnederlands->trigger();
+        ui.MMnederlands->trigger();
         form.close();
 
         QCOMPARE(snapshot() == before, kind != "garbage" && kind != "swapped");
@@ -111,22 +111,22 @@ private slots:
     void wholeGame()
     {
         Game game;
-        Form1& form = game.Start();
+        auto [form, ui] = game.Start();
         game.LoadFile("heart.pbm", Heart);
         game.ClickCell(1, 0);   // white in the picture: an error
         QVERIFY(game.Playable());
-        const QImage painted = form.Picture1->grab().toImage();
-        QTest::mouseClick(form.cmdErrors, Qt::LeftButton);
-        const QImage dotted = form.Picture1->grab().toImage();
+        const QImage painted = ui.Picture1->grab().toImage();
+        QTest::mouseClick(ui.cmdErrors, Qt::LeftButton);
+        const QImage dotted = ui.Picture1->grab().toImage();
         game.OpenSolution();
         QTest::mouseClick(game.Solution().chkFouten, Qt::LeftButton);
         QTest::mouseClick(game.Solution().cmdOK, Qt::LeftButton);
         const float half = game.state.CellSize / 2;   // the last clue of row 0 is left of cell (0, 0)
-        QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, PixelOf(game.FieldLeft() - half, game.FieldTop() + half));
-        QVERIFY(dotted != painted && form.Picture1->grab().toImage() != dotted && !game.Solution().isVisible());
-        QTest::mouseClick(form.cmdClear, Qt::LeftButton);
+        QTest::mouseClick(ui.Picture1, Qt::LeftButton, {}, PixelOf(game.FieldLeft() - half, game.FieldTop() + half));
+        QVERIFY(dotted != painted && ui.Picture1->grab().toImage() != dotted && !game.Solution().isVisible());
+        QTest::mouseClick(ui.cmdClear, Qt::LeftButton);
         QCOMPARE(game.state.PlayerGrid(0, 0) + game.state.PlayerGrid(1, 0), 0);
-        form.MMitaliano->trigger();
+        ui.MMitaliano->trigger();
         QVERIFY(game.Playable());
         form.close();
         QCOMPARE(ReadBytes(game.FileIn("lang.ini")) + QByteArray::number(game.boxes.size()), "\2" "0");

@@ -62,7 +62,7 @@ private slots:
             game.Write("recent.ini", RecentIniOf(paths));
         game.Start();
         QTEST(game.RecentCaptions().join('|'), "captions");
-        QCOMPARE(game.form->MMlijn2->isVisible(), !kept.isEmpty());
+        QCOMPARE(game.ui->MMlijn2->isVisible(), !kept.isEmpty());
         for (int i = 0; i < kept.size(); ++i)
             keptPaths[i] = QFile::encodeName(game.FileIn(kept[i]));
         QCOMPARE(ReadBytes(game.FileIn("recent.ini")), RecentIniOf(keptPaths));
@@ -74,12 +74,12 @@ private slots:
     void recentOrder()
     {
         Game game;
-        Form1& form = game.Start();
+        auto [form, ui] = game.Start();
         const auto path = [&](const QString& name) { return QFile::encodeName(game.FileIn(name + ".pbm")); };
         for (QString name : {"a", "b", "c", "d", "e", "f"})
             game.LoadFile(name + ".pbm", Heart);
         QCOMPARE(game.RecentCaptions().join('|'), "&1 f|&2 e|&3 d|&4 c|&5 b");
-        form.MMrecent[2]->trigger();
+        ui.MMrecent[2]->trigger();
         QCOMPARE(form.windowTitle(), "d - Vindro Grizzet");
         QCOMPARE(ReadBytes(game.FileIn("recent.ini")),
                  RecentIniOf({path("d"), path("f"), path("e"), path("c"), path("b")}));
@@ -94,9 +94,9 @@ private slots:
 
         // A listed file deleted since: its item reads nothing; the next open drops it.
         QVERIFY(QFile::remove(game.FileIn("d.pbm")));
-        form.MMrecent[1]->trigger();
+        ui.MMrecent[1]->trigger();
         QCOMPARE(form.windowTitle(), n.mid(201) + " - Vindro Grizzet");
-        form.MMrecent[2]->trigger();
+        ui.MMrecent[2]->trigger();
         QCOMPARE(ReadBytes(game.FileIn("recent.ini")), RecentIniOf({path("f"), path(n), path("e"), path("c"), {}}));
     }
 
@@ -142,25 +142,25 @@ private slots:
         QStringList answers{game.FileIn("tulip.ppm"), QString(), game.FileIn("tall.pbm")};
         OpenDialogCall asked;
         OpenDialogHook = [&](const OpenDialogCall& call) { asked = call; return answers.takeFirst(); };
-        Form1& form = game.Start();
-        form.MMopen->trigger();
-        QCOMPARE(form.KiezerL->height(), 9 * form.KiezerL->width());   // nothing and the eight colours
+        auto [form, ui] = game.Start();
+        ui.MMopen->trigger();
+        QCOMPARE(ui.KiezerL->height(), 9 * ui.KiezerL->width());   // nothing and the eight colours
         game.OpenSolution();
-        QVERIFY(form.MMtaal->actions()[started]->isChecked());
-        form.MMtaal->actions()[language]->trigger();
-        form.MMtaal->actions()[language]->trigger();   // chosen again, it stays ticked
-        QStringList texts{form.MMbestand->title(), form.MMopen->text(), form.MMclose->text(), form.MMtaal->title(),
-                          form.cmdClear->text(), form.cmdErrors->text(), form.cmdOplossing->text(),
+        QVERIFY(ui.MMtaal->actions()[started]->isChecked());
+        ui.MMtaal->actions()[language]->trigger();
+        ui.MMtaal->actions()[language]->trigger();   // chosen again, it stays ticked
+        QStringList texts{ui.MMbestand->title(), ui.MMopen->text(), ui.MMclose->text(), ui.MMtaal->title(),
+                          ui.cmdClear->text(), ui.cmdErrors->text(), ui.cmdOplossing->text(),
                           game.Solution().chkFouten->text(), game.Solution().chkOntbreken->text()};
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(form.MMtaal->actions()[i]->isChecked(), i == language);
-        for (QPushButton* button : {form.cmdClear, form.cmdErrors, form.cmdOplossing})
+            QCOMPARE(ui.MMtaal->actions()[i]->isChecked(), i == language);
+        for (QPushButton* button : {ui.cmdClear, ui.cmdErrors, ui.cmdOplossing})
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
 
         // Cancelled: only the buttons' colours go back to black and white.
         game.state.ButtonColour = {5, 6};
-        form.MMopen->trigger();
-        QVERIFY(game.Solution().isVisible() && form.Picture1->isVisible() && form.cmdClear->isEnabled());
+        ui.MMopen->trigger();
+        QVERIFY(game.Solution().isVisible() && ui.Picture1->isVisible() && ui.cmdClear->isEnabled());
         QCOMPARE(game.state.ButtonColour, (std::array<std::uint8_t, 2>{1, 2}));
 
         // Refused, in the new language, while the busy pointer shows and the board is hidden.
@@ -168,16 +168,16 @@ private slots:
         MsgBoxHook = [&](const MsgBoxCall& call) {
             game.boxes.push_back(call);
             busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor
-                   && !form.Picture1->isVisible() && !form.cmdOplossing->isEnabled() && !game.Solution().isVisible();
+                   && !ui.Picture1->isVisible() && !ui.cmdOplossing->isEnabled() && !game.Solution().isVisible();
         };
-        form.MMopen->trigger();
+        ui.MMopen->trigger();
         QCOMPARE(asked.initialFolder, game.Folder() + "Puzzles");
         QCOMPARE(game.boxes.size(), std::size_t(1));
         QTEST((texts << asked.filter << game.boxes[0].text).join('|'), "texts");
         QVERIFY(busy && QApplication::overrideCursor() == nullptr);
         QCOMPARE(form.windowTitle() + game.RecentCaptions().join('|'), "tulip - Vindro Grizzet&1 tulip");
-        form.MMclose->trigger();   // Exit closes the window
-        QVERIFY(!form.isVisible() && form.Tag == "CLOSE" && form.form2 == nullptr);
+        ui.MMclose->trigger();   // Exit closes the window
+        QVERIFY(!form.isVisible() && form.Closing() && ui.Solution() == nullptr);
         QTEST(ReadBytes(game.FileIn("lang.ini")), "written");
     }
 
@@ -191,29 +191,28 @@ private slots:
         game.Write("mouse1.dat", "P1 no picture");
         QVERIFY(QFile::copy(qEnvironmentVariable("GRIZZET_APP_DIR") + "/mouse2.dat", game.FileIn("mouse2.dat")));
         const std::string wide = game.Write("wide.pbm", PictureFile({QString(50, 'k')}));
-        Form1& form = game.Start(0, 0, wide.substr(0, wide.rfind('/')));
-        QCOMPARE(ReadBytes(game.FileIn("recent.ini")), QByteArray(5, 0));
+        auto [form, ui] = game.Start(0, 0, wide.substr(0, wide.rfind('/')));
         QCOMPARE(form.windowTitle(), "Vindro Grizzet");
-        QVERIFY(!form.Picture1->isVisible() && !form.cmdClear->isEnabled() && !form.cmdOplossing->isEnabled());
-        QVERIFY(form.cmdErrors->isEnabled() && form.MuisL->pixmap().isNull() && !form.MuisR->pixmap().isNull());
+        QVERIFY(!ui.Picture1->isVisible() && !ui.cmdClear->isEnabled() && !ui.cmdOplossing->isEnabled());
+        QVERIFY(ui.cmdErrors->isEnabled() && ui.MuisL->pixmap().isNull() && !ui.MuisR->pixmap().isNull());
         QCOMPARE(game.state.ButtonColour, (std::array<std::uint8_t, 2>{1, 2}));   // black and white
-        const int side = form.KiezerL->width();   // swatch 0 is the chooser's white, then the eight colours
+        const int side = ui.KiezerL->width();   // swatch 0 is the chooser's white, then the eight colours
         const QRgb swatches[] = {WhiteRgb, 0, WhiteRgb, 0xFF0000, 0x0000FF, 0xFFFF00, 0x00FF00, 0xFF00FF, 0x00FFFF};
         for (int k = 0; k < 9; ++k)   // off the pointer lines
-            QCOMPARE(ScreenPixel(form.KiezerL, QPoint(side / 2, k * side + side / 4)), swatches[k]);
+            QCOMPARE(ScreenPixel(ui.KiezerL, QPoint(side / 2, k * side + side / 4)), swatches[k]);
 
         QWidget* client = form.centralWidget();
         const auto panel = [&] {   // 2055 twips wide; the read-out half its height above the bottom
-            QCOMPARE(form.Sizer->geometry(), QRect(client->width() - 137, 0, 137, client->height()));
-            QVERIFY(qAbs(form.Sizer->contentsRect().height() - form.Positie->geometry().bottom() - 1
-                         - form.Positie->height() / 2.0) <= 0.5);
+            QCOMPARE(ui.Sizer->geometry(), QRect(client->width() - 137, 0, 137, client->height()));
+            QVERIFY(qAbs(ui.Sizer->contentsRect().height() - ui.Positie->geometry().bottom() - 1
+                         - ui.Positie->height() / 2.0) <= 0.5);
         };
         QCOMPARE(client->size(), QSize(648, 624));   // 9720 by 9360 twips
         panel();
         // Inside the panel's sunken frame, by their places in twips: 840,240 and 240,3960.
-        const QPoint inside = form.Sizer->contentsRect().topLeft();
-        QCOMPARE(form.KiezerL->mapTo(form.Sizer, QPoint()) - inside, QPoint(56, 16));
-        QCOMPARE(form.cmdClear->mapTo(form.Sizer, QPoint()) - inside, QPoint(16, 264));
+        const QPoint inside = ui.Sizer->contentsRect().topLeft();
+        QCOMPARE(ui.KiezerL->mapTo(ui.Sizer, QPoint()) - inside, QPoint(56, 16));
+        QCOMPARE(ui.cmdClear->mapTo(ui.Sizer, QPoint()) - inside, QPoint(16, 264));
         form.showMaximized();
         QTRY_COMPARE(form.width(), 1280);
         panel();
@@ -227,7 +226,7 @@ private slots:
         QApplication::setActiveWindow(&game.Solution());
         QApplication::setActiveWindow(&form);
         QCOMPARE(game.state.MaxSizerLeft, float((1280 - 137) * 0.75));
-        for (QWidget* control : std::initializer_list<QWidget*>{form.cmdClear, form.cmdErrors, form.KiezerL})
+        for (QWidget* control : std::initializer_list<QWidget*>{ui.cmdClear, ui.cmdErrors, ui.KiezerL})
             QCOMPARE(client->childAt(control->mapTo(client, control->rect().center())), control);
         form.close();
         QCOMPARE(ReadBytes(game.FileIn("lang.ini")), QByteArray(1, 0));
@@ -275,9 +274,9 @@ private slots:
         QVERIFY(::mkdir(app.c_str(), 0700) == 0 && ::mkdir((app + "Puzzles").c_str(), 0700) == 0);
         if (!langIni.isEmpty())
             write("lang.ini", langIni);
-        Form1& form = game.Start(900, 700, app);
+        auto [form, ui] = game.Start(900, 700, app);
         QStringList shown{QString::number(game.state.Language)}, boxes, buttons;
-        form.MMnederlands->trigger();
+        ui.MMnederlands->trigger();
         MsgBoxHook = nullptr;
         QFETCH(QByteArrayList, opened);
         for (const QByteArray& name : opened) {
@@ -299,11 +298,11 @@ private slots:
                 }
             });
             // The dialog speaks Qt's text form: names that are no UTF-8 come as recent items give them.
-            name.startsWith('?') ? form.MMopen->trigger() : form.LoadPuzzle(app + name.toStdString());
+            name.startsWith('?') ? ui.MMopen->trigger() : form.LoadPuzzle(app + name.toStdString());
         }
-        if (form.cmdOplossing->isEnabled())
+        if (ui.cmdOplossing->isEnabled())
             game.OpenSolution();
-        shown << form.windowHandle()->title() << (form.form2->isVisible() ? form.form2->windowHandle()->title() : "")
+        shown << form.windowHandle()->title() << (ui.Solution()->isVisible() ? ui.Solution()->windowHandle()->title() : "")
               << boxes.join(',') << buttons.join('|');
         QTEST(shown.join('|'), "shown");
         QFETCH(QByteArrayList, recent);

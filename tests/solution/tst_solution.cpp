@@ -48,13 +48,13 @@ private slots:
     void window()
     {
         Game game;
-        Form1& form = game.Start();
+        const Controls& ui = game.Start().ui;
         game.LoadFile("hond.ppm", PictureFile(QStringList(9, QStringLiteral("rb.g").repeated(3))));
         game.OpenSolution();
         Form2& window = game.Solution();
         QVERIFY((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength() <= 2);
         window.move(40, 60);
-        form.MMnederlands->trigger();
+        ui.MMnederlands->trigger();
         QTest::mouseClick(window.chkFouten, Qt::LeftButton);
         QTest::mouseClick(window.cmdOK, Qt::LeftButton);
         QVERIFY(!window.isVisible());
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("cat - de oplossing"));
         // The picture is the field plus two points each way, with margins of
         // 120 twips around it and below it the two legend rows of 18 pixels.
-        const QPoint picture = PixelOf(form.HetVeld->width() * 0.75 + 2, form.HetVeld->height() * 0.75 + 2);
+        const QPoint picture = PixelOf(ui.HetVeld->width() * 0.75 + 2, ui.HetVeld->height() * 0.75 + 2);
         QCOMPARE(window.size(), QSize(picture.x() + 16, picture.y() + 68));
     }
 };

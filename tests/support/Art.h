@@ -73,11 +73,4 @@ inline QByteArray PictureFile(const QStringList& rows)
     return bytes;
 }
 
-inline void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 }  // namespace grizzet::test

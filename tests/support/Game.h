@@ -9,6 +9,7 @@
 #include "shell/Form1.h"
 #include "solution/Form2.h"
 #include "support/Art.h"
+#include "support/Controls.h"
 #include "support/Pixels.h"
 
 #include <QAction>
@@ -56,6 +57,7 @@ public:
     Game() { MsgBoxHook = [this](const MsgBoxCall& call) { boxes.push_back(call); }; }
     ~Game()
     {
+        ui.reset();
         form.reset();
         MsgBoxHook = nullptr;
         OpenDialogHook = nullptr;
@@ -67,20 +69,26 @@ public:
     // Writes a file into the program folder and gives its path as the game takes it.
     std::string Write(const QString& name, const QByteArray& bytes)
     {
-        WriteFile(FileIn(name), bytes);
+        QFile file(FileIn(name));
+        [&] { QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), qPrintable(name)); }();
         return QFile::encodeName(FileIn(name)).toStdString();
     }
 
+    struct Started {
+        Form1& form;
+        const Controls& ui;
+    };
     // Builds the main window on the folder (start-up runs) and shows it; the
     // free area in points is as the maximised window would have noted it.
-    Form1& Start(float freeWidth = 900, float freeHeight = 700, const std::string& folder = {})
+    Started Start(float freeWidth = 900, float freeHeight = 700, const std::string& folder = {})
     {
         state.MaxSizerLeft = freeWidth;
         state.MaxSizerBottomTop = freeHeight;
         form = std::make_unique<Form1>(state, folder.empty() ? QFile::encodeName(Folder()).toStdString() : folder);
+        ui = std::make_unique<Controls>(*form);
         form->show();
         [this] { QVERIFY(QTest::qWaitForWindowExposed(form.get())); }();
-        return *form;
+        return {*form, *ui};
     }
 
     // The picture straight into the state, its clues, then the board.
@@ -111,24 +119,24 @@ public:
 
     // A cell's middle on the field in device pixels, and its colour there.
     QPoint CellPixel(int x, int y) const { return PixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize); }
-    QRgb CellMiddle(int x, int y) const { return form->HetVeld->GetPixel(CellPixel(x, y).x(), CellPixel(x, y).y()); }
-    QRgb EmptyColour() const { return SwatchColour(*form->KiezerL, 0) & 0xFFFFFF; }
+    QRgb CellMiddle(int x, int y) const { return ui->HetVeld->GetPixel(CellPixel(x, y).x(), CellPixel(x, y).y()); }
+    QRgb EmptyColour() const { return SwatchColour(*ui->KiezerL, 0) & 0xFFFFFF; }
     void ClickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(form->HetVeld, button, {}, CellPixel(x, y));
+        QTest::mouseClick(ui->HetVeld, button, {}, CellPixel(x, y));
     }
     // The field's corner on the board, in points.
-    float FieldLeft() const { return form->HetVeld->Left(ScaleUnit::Point); }
-    float FieldTop() const { return form->HetVeld->Top(ScaleUnit::Point); }
+    float FieldLeft() const { return ui->HetVeld->Left(ScaleUnit::Point); }
+    float FieldTop() const { return ui->HetVeld->Top(ScaleUnit::Point); }
 
-    Form2& Solution() const { return *form->form2; }
-    void OpenSolution() { QTest::mouseClick(form->cmdOplossing, Qt::LeftButton); }
+    Form2& Solution() const { return *ui->Solution(); }
+    void OpenSolution() { QTest::mouseClick(ui->cmdOplossing, Qt::LeftButton); }
 
     // The captions of the recent items that are shown, top to bottom.
     QStringList RecentCaptions() const
     {
         QStringList captions;
-        for (QAction* item : form->MMrecent)
+        for (QAction* item : ui->MMrecent)
             if (item->isVisible())
                 captions << item->text();
         return captions;
@@ -138,15 +146,16 @@ public:
     // (0, 0) paints it black in the player's grid and on the screen.
     bool Playable()
     {
-        if (!form->Picture1->isVisible() || !form->cmdClear->isEnabled() || state.CellSize <= 0)
+        if (!ui->Picture1->isVisible() || !ui->cmdClear->isEnabled() || state.CellSize <= 0)
             return false;
         state.PlayerGrid(0, 0) = 0;
         ClickCell(0, 0);
-        return state.PlayerGrid(0, 0) == 1 && ScreenPixel(form->HetVeld, CellPixel(0, 0)) == 0;
+        return state.PlayerGrid(0, 0) == 1 && ScreenPixel(ui->HetVeld, CellPixel(0, 0)) == 0;
     }
 
     PuzzleState state;
     std::unique_ptr<Form1> form;
+    std::unique_ptr<Controls> ui;  // the window's controls, once it is started
     std::vector<MsgBoxCall> boxes;
 };
 

@@ -45,15 +45,6 @@ inline int CountOf(const QImage& image, const QRect& area, std::initializer_list
     return count;
 }
 
-// The most pixels in one row of the area that have one of the colours.
-inline int WidestRow(const QImage& image, const QRect& area, std::initializer_list<QRgb> colours)
-{
-    int widest = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        widest = std::max(widest, CountOf(image, QRect(area.left(), y, area.width(), 1), colours));
-    return widest;
-}
-
 // The smallest rectangle around the pixels of the area that have one of the colours.
 inline QRect BoundsOf(const QImage& image, const QRect& area, std::initializer_list<QRgb> colours)
 {

@@ -1,4 +1,5 @@
-// File, Open, and the main window's part in loading a picture.
+// The File menu: Open, the five recent items with "recent.ini", and the main
+// window's part in loading a picture.
 #include "shell/Form1.h"
 
 #include "model/FileSource.h"
@@ -7,20 +8,20 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "play/Painting.h"
-#include "shell/RecentFiles.h"
 #include "solution/Form2.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPushButton>
 
+#include <optional>
+
 namespace grizzet {
 
-namespace {
-
 // What a load does to the main window around the model's reading.
-class WindowLoadSteps final : public FileLoadSteps {
+class Form1::LoadSteps final : public FileLoadSteps {
 public:
-    explicit WindowLoadSteps(Form1& form) : form_(form) {}
+    explicit LoadSteps(Form1& form) : form_(form) {}
 
     // Never waits on a FIFO put in the file's place after the lookup.
     std::unique_ptr<ByteSource> OpenFile(const std::string& path) override { return OpenForReading(path); }
@@ -51,7 +52,7 @@ public:
         form_.setWindowTitle(TitleAsWritten(QFile::decodeName(QByteArray::fromStdString(caption))));
     }
 
-    void AddRecent(const std::string& path) override { grizzet::AddRecent(form_, path); }
+    void AddRecent(const std::string& path) override { form_.AddRecent(path); }
     void LayoutBoard() override { form_.LayoutBoard(); }
 
     void EndLoad() override
@@ -63,6 +64,13 @@ public:
 private:
     Form1& form_;
 };
+
+namespace {
+
+// Files are found by the bytes of their paths; letter case is Qt's.
+const PathLookup SystemPaths{IsOrdinaryFile, [](char32_t c) { return QChar::toUpper(c); }};
+
+std::string RecentIni(const std::string& appFolder) { return appFolder + "recent.ini"; }
 
 constexpr const char* EnglishFilter =
     "All Known Bitmaps (*.pbm;*.ppm)|*.pbm;*.ppm|Black And White Bitmaps (*.pbm)|*.pbm|"
@@ -87,8 +95,46 @@ void Form1::LayoutBoard()
 
 void Form1::LoadPuzzle(const std::string& path)
 {
-    WindowLoadSteps steps(*this);
+    LoadSteps steps(*this);
     grizzet::LoadPuzzle(state, path, steps);
+}
+
+void Form1::ReadRecent()
+{
+    if (const std::optional<std::string> bytes = ReadSmallFile(RecentIni(state.AppFolder), RecentFileMax))
+        state.RecentFiles = RecentList::Read(*bytes);
+}
+
+void Form1::RefreshRecent()
+{
+    state.RecentFiles.Clean(SystemPaths);
+    ShowRecent();
+}
+
+void Form1::AddRecent(const std::string& path)
+{
+    state.RecentFiles.Add(path, SystemPaths);
+    ShowRecent();
+}
+
+void Form1::ShowRecent()
+{
+    for (int i = 0; i < RecentCount; ++i) {
+        const std::string& entry = state.RecentFiles[i];
+        // The file's name without its folder, cut before its last dot.
+        const QString name = QFile::decodeName(QByteArray::fromStdString(PuzzleNameOf(entry)));
+        MMrecent[i]->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), name));
+        MMrecent[i]->setVisible(!entry.empty());
+    }
+    MMlijn2->setVisible(MMrecent[0]->isVisible());
+    // Where the folder cannot be written the list lives on in memory for
+    // this run; a file that already holds the list is left as it is.
+    UpdateFile(RecentIni(state.AppFolder), state.RecentFiles.Ini());
+}
+
+void Form1::MMrecent_Click(int index)
+{
+    LoadPuzzle(state.RecentFiles[index]);
 }
 
 void Form1::MMopen_Click()
