@@ -67,7 +67,7 @@ bool ReadRaster(AuthorReading& reading, AuthorPicture& picture)
     const bool grey = picture.kind == '2' || picture.kind == '5';
     const bool plain = picture.kind <= '3';
     const float threshold = static_cast<float>(maximum) / 2;
-    picture.colours.reserve(static_cast<std::size_t>(pixels));
+    picture.colours.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(pixels, 1 << 16)));
     if (picture.kind == '4') {
         for (std::uint64_t y = 0; y < *picture.height; ++y)
             if (!reading.RawBits(width))
