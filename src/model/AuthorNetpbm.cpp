@@ -118,7 +118,8 @@ AuthorPicture ReadAuthorPicture(ByteSource& source, bool withColours)
     const bool bitmap = picture.kind == '1' || picture.kind == '4';
     picture.width = reading.Number();
     picture.height = picture.width ? reading.Number() : std::nullopt;
-    picture.maximum = bitmap ? std::optional<std::uint64_t>(1) : picture.height ? reading.Number() : std::nullopt;
+    if (picture.height)
+        picture.maximum = bitmap ? 1 : reading.Number();
 
     if (!withColours) {
         if (picture.maximum)
