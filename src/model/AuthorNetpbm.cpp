@@ -134,7 +134,7 @@ AuthorPicture ReadAuthorPicture(ByteSource& source, bool withColours)
                *picture.width * *picture.height > MostAuthorPixels) {
         picture.problem = "it is " + std::to_string(*picture.width) + " by " + std::to_string(*picture.height) +
                           " pixels, more than " + std::to_string(MostAuthorPixels) + " pixels in all";
-    } else if (withColours && !ReadRaster(reading, picture)) {
+    } else if (!ReadRaster(reading, picture)) {
         picture.problem = "it ends before its last pixel";
     }
     if (reading.tokens.Unreadable())
