@@ -30,7 +30,7 @@ std::string KindOf(std::string_view bytes)
     for (const auto& [magic, kind] : kinds)
         if (starts(magic))
             return kind;
-    if (starts("RIFF") && bytes.substr(8, 4) == "WEBP")
+    if (starts("RIFF") && bytes.size() >= 12 && bytes.substr(8, 4) == "WEBP")
         return "a WebP picture";
     return bytes.empty() ? "an empty file" : "no picture the game knows";
 }
