@@ -82,7 +82,7 @@ private slots:
         QTest::addColumn<QString>("refusal");    // what the converter says, or empty when it writes a puzzle
         QTest::newRow("P3 cut short") << QByteArray("P3 2 2 255\n255 0 0  0 255 0  0 0 2") << 1 << "ends before its last pixel";
         QTest::newRow("16-bit, cut short") << QByteArray("P6 2 1 65535\n\xff\xff\x80") << 1 << "ends before its last pixel";
-        QTest::newRow("no picture after P3") << QByteArray("P3 \0\xff\x13garbage ## \r", 20) << 1 << "ends before its header";
+        QTest::newRow("no picture after P3") << QByteArray("P3 \0\xff\x13garbage ## \r", 18) << 1 << "ends before its header";
         QTest::newRow("megabytes of comment lines") << "P3 1 1 255\n" + QByteArray("# a comment\n").repeated(400000) + "255 0 9"
                                                     << 0 << "";
         QTest::newRow("one comment of 8 MB, then nothing") << "P1 1 # " + QByteArray(8 << 20, 'x') << 1 << "ends before its header";
