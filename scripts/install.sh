@@ -6,7 +6,8 @@
 #
 #   scripts/install.sh --uninstall
 #
-# removes exactly those and nothing else; the game's own two files stay.
+# removes exactly those and nothing else; the game's own two files and any
+# puzzles added stay, and it says so.
 # A build folder may be given after the options (default: a release build in build/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,9 +23,11 @@ if [ "$uninstall" = 1 ]; then
   done <"$record"
   rm -f -- "$record"
   # Folders go only when nothing but what was installed was in them.
-  rmdir -- "$prefix/share/vindro-grizzet" "$prefix/lib/vindro-grizzet/Puzzles" "$prefix/lib/vindro-grizzet" \
-    2>/dev/null || true
+  appdir="$prefix/lib/vindro-grizzet"
+  rmdir -- "$prefix/share/vindro-grizzet" "$appdir/Puzzles" "$appdir" 2>/dev/null || true
   echo "Vindro Grizzet removed from $prefix"
+  kept=$(cd "$appdir" 2>/dev/null && find . ! -type d | sed 's|^\./||' | sort | xargs)
+  [ -z "$kept" ] || echo "Kept in $appdir, as they are yours: $kept"
   exit 0
 fi
 
@@ -33,8 +36,13 @@ if [ "$build" = "build" ]; then
   scripts/deps.sh g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation
   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target vindro-grizzet grizzet-check grizzet-convert
+# The build speaks only when it fails.
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+cmake --build "$build" -j"$(nproc)" --target vindro-grizzet grizzet-check grizzet-convert >"$log" 2>&1 ||
+  { cat "$log" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" --strip >/dev/null
 mkdir -p "$(dirname "$record")"
 cp "$build/install_manifest.txt" "$record"
-echo "Vindro Grizzet installed in $prefix: start it from the menu, or with $prefix/bin/vindro-grizzet"
+echo "Vindro Grizzet installed in $prefix: start it from the menu, or with $prefix/bin/vindro-grizzet;" \
+  "puzzle authors have $prefix/bin/grizzet-check and $prefix/bin/grizzet-convert"

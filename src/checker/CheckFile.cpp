@@ -96,18 +96,11 @@ JsonObject DescribeFile(const CheckedFile& checked)
         return json;
 
     const PuzzleState& state = checked.state;
-    std::vector<std::string> rows;
-    for (int y = 0; y < state.PuzzleHeight; ++y) {
-        std::string row;
-        for (int x = 0; x < state.PuzzleWidth; ++x)
-            row += static_cast<char>('0' + state.Solution(x, y));
-        rows.push_back(JsonString(row));
-    }
     json.Number("width", state.PuzzleWidth)
         .Number("height", state.PuzzleHeight)
         .Number("colours", checked.colours)
         .String("name", state.PuzzleName)
-        .Value("solution", JsonArray(rows))
+        .Value("solution", JsonRows(state.Solution, state.PuzzleWidth, state.PuzzleHeight))
         .Value("rowClues", Clues(state.PuzzleHeight, state.RowClueCount, state.RowClueLength,
                                  state.RowClueColour))
         .Value("columnClues", Clues(state.PuzzleWidth, state.ColClueCount,

@@ -1,7 +1,7 @@
 #include "checker/Hints.h"
 
-#include "checker/AuthorNumbers.h"
 #include "checker/Json.h"
+#include "model/AuthorNetpbm.h"
 #include "model/FileSource.h"
 #include "model/Raster.h"
 
@@ -14,7 +14,6 @@
 namespace grizzet {
 namespace {
 
-constexpr std::size_t MostBytesLookedAt = 16 * 1024 * 1024;
 constexpr const char* ColourNames[ColourCount] = {"black", "white", "red", "blue", "yellow", "green", "magenta", "cyan"};
 
 // What a file that is no PBM or PPM really is, by its first bytes.
@@ -31,37 +30,43 @@ std::string KindOf(std::string_view bytes)
     for (const auto& [magic, kind] : kinds)
         if (starts(magic))
             return kind;
-    if (starts("RIFF") && bytes.substr(8, 4) == "WEBP")
+    if (starts("RIFF") && bytes.size() >= 12 && bytes.substr(8, 4) == "WEBP")
         return "a WebP picture";
     return bytes.empty() ? "an empty file" : "no picture the game knows";
 }
 
-long long ValueOf(const std::optional<std::string>& digits)
+// The file once more, from its start; nothing when it is gone or unreadable.
+std::unique_ptr<ByteSource> Reopen(const std::string& path)
 {
-    if (!digits)
-        return 0;
-    const std::size_t first = std::min(digits->find_first_not_of('0'), digits->size());
-    return digits->size() - first > 12 ? 999999999999LL : std::stoll("0" + digits->substr(first));
+    try {
+        return OpenOrdinaryFile(path);
+    } catch (const RunTimeFailure&) {
+        return nullptr;
+    }
 }
 
 // Every colour of a picture the game loaded with its colours notice, read as
-// the game reads it, with what it became.
-Hint ColoursReduced(const CheckedFile& checked, const std::string& bytes)
+// the game reads it, with what it became; nothing when the file changed so
+// that it no longer reads.
+std::optional<Hint> ColoursReduced(const CheckedFile& checked, ByteSource& file)
 {
-    MemorySource source(bytes);
-    source.Next();
-    const bool plain = source.Next() == '3';
-    ReadNumber(source);
-    ReadNumber(source);
-    const int maximum = ReadNumber(source);
-    const float threshold = static_cast<float>(maximum) / 2;
+    NetpbmTokens tokens(file);
+    tokens.NextByte();
+    const bool plain = tokens.NextByte() == '3';
+    std::optional<std::int16_t> maximum;
+    for (int i = 0; i < 3; ++i)
+        maximum = ReadNumber(tokens);
+    if (!maximum)
+        return std::nullopt;
+    const float threshold = static_cast<float>(*maximum) / 2;
     std::map<std::tuple<int, int, int>, int> counts;
     const int pixels = checked.state.PuzzleWidth * checked.state.PuzzleHeight;
     for (int i = 0; i < pixels; ++i) {
-        int rgb[3];
-        for (int& sample : rgb)
-            sample = plain ? ReadNumber(source) : std::max(source.Next(), 0);
-        ++counts[{rgb[0], rgb[1], rgb[2]}];
+        std::optional<int> rgb[3];
+        for (std::optional<int>& sample : rgb)
+            if (!(sample = ReadGameSample(tokens, plain)))
+                return std::nullopt;
+        ++counts[{*rgb[0], *rgb[1], *rgb[2]}];
     }
     std::vector<std::pair<int, std::tuple<int, int, int>>> found;
     for (const auto& [colour, count] : counts)
@@ -83,7 +88,7 @@ Hint ColoursReduced(const CheckedFile& checked, const std::string& bytes)
     }
     if (found.size() > 12)
         listed += ", and " + std::to_string(found.size() - 12) + " more";
-    hint.text = "Each sample counts as on from half the maximum value " + std::to_string(maximum) + ": " + listed +
+    hint.text = "Each sample counts as on from half the maximum value " + std::to_string(*maximum) + ": " + listed +
                 ". Save with maximum value 1 and only the eight colours, or convert with grizzet-convert.";
     hint.colours = JsonArray(colours);
     return hint;
@@ -97,38 +102,37 @@ std::vector<Hint> HintsFor(const CheckedFile& checked)
                                      [](const LoadMessage& m) { return m.kind == LoadCase::Colours; });
     if ((checked.loaded && !reduced) || checked.messages.empty())
         return {};
-    const std::string bytes = FirstBytesOf(checked.path, MostBytesLookedAt);
-    const char kind = bytes.size() >= 2 && bytes[0] == 'P' ? bytes[1] : '\0';
+    const std::unique_ptr<ByteSource> file = Reopen(checked.path);
+    if (!file)
+        return {};
+    const AuthorPicture picture = ReadAuthorPicture(*file, false);
+    const char kind = picture.kind;
     if (kind != '1' && kind != '3' && kind != '4' && kind != '6')
-        return {{"not-netpbm", "This file is " + KindOf(bytes) + ", not a PBM (P1, P4) or PPM (P3, P6) picture: "
-                               "convert it with grizzet-convert, or save it as PBM or PPM.", ""}};
+        return {{"not-netpbm", "This file is " + KindOf(FirstBytesOf(checked.path, 16)) + ", not a PBM (P1, P4) or "
+                               "PPM (P3, P6) picture: convert it with grizzet-convert, or save it as PBM or PPM.", ""}};
 
     std::vector<Hint> hints;
-    AuthorNumbers numbers(bytes, 2);
-    const std::optional<std::string> width = numbers.Next(), height = numbers.Next();
-    const std::optional<std::string> maximum = kind == '3' || kind == '6' ? numbers.Next() : std::nullopt;
-    if (ValueOf(width) > MaxSide || ValueOf(height) > MaxSide)
-        hints.push_back({"too-large", "The picture is " + width.value_or("?") + " by " + height.value_or("?") + " pixels, and the game takes at "
-                         "most 50 by 50: scale it to at most 50 by 50 (grizzet-convert --scale does).", ""});
-    if (ValueOf(maximum) > 255)
-        hints.push_back({"sixteen-bit", "The samples are 16-bit (maximum value " + *maximum + "): save the picture "
-                         "with 8 bits per sample, or convert it with grizzet-convert.", ""});
-    bool digitsJoined = false;
-    if (kind == '1' || kind == '3') {
-        for (std::optional<std::string> sample; (sample = numbers.Next());)
-            digitsJoined = digitsJoined || (kind == '1' && sample->size() > 1 &&
-                                            sample->find_first_not_of("01") == std::string::npos);
-    }
-    if (digitsJoined)
+    const auto text = [](const std::optional<std::uint64_t>& number) { return number ? std::to_string(*number) : "?"; };
+    if (picture.width.value_or(0) > MaxSide || picture.height.value_or(0) > MaxSide)
+        hints.push_back({"too-large", "The picture is " + text(picture.width) + " by " + text(picture.height) + " pixels, "
+                         "and the game takes at most 50 by 50: scale it to at most 50 by 50 (grizzet-convert --scale does).", ""});
+    if (picture.maximum.value_or(0) > 255)
+        hints.push_back({"sixteen-bit", "The samples are 16-bit (maximum value " + text(picture.maximum) + "): save the "
+                         "picture with 8 bits per sample, or convert it with grizzet-convert.", ""});
+    if (picture.digitsJoined)
         hints.push_back({"plain-digits-joined", "The rows are written as digits without blanks (like 0011100), and "
                          "the game reads each run as one number: save as raw PBM (P4), or put blanks between the "
                          "digits.", ""});
-    if (!numbers.joined.empty())
-        hints.push_back({"comment-joins-number", "A comment right after the number " + numbers.joined[0] +
-                         " joins it to the number " + numbers.joined[1] + " on the next line, read as " +
-                         numbers.joined[0] + numbers.joined[1] + ": start the comment on its own line.", ""});
-    if (reduced)
-        hints.push_back(ColoursReduced(checked, bytes));
+    if (const std::optional<NetpbmJoin>& join = picture.join)
+        hints.push_back({"comment-joins-number", "A comment right after the number " + std::to_string(join->first) +
+                         " joins it to the number " + std::to_string(join->second) + " after the comment" +
+                         (join->chained ? " lines" : "") + ", and the game reads " + std::to_string(join->read) +
+                         ": start the comment on its own line.", ""});
+    if (reduced) {
+        const std::unique_ptr<ByteSource> again = Reopen(checked.path);
+        if (std::optional<Hint> colours = again ? ColoursReduced(checked, *again) : std::nullopt)
+            hints.push_back(*colours);
+    }
     return hints;
 }
 

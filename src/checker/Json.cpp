@@ -56,6 +56,18 @@ std::string JsonArray(const std::vector<std::string>& values)
     return out + "]";
 }
 
+std::string JsonRows(const Grid& grid, int width, int height)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < height; ++y) {
+        std::string row;
+        for (int x = 0; x < width; ++x)
+            row += static_cast<char>('0' + grid(x, y));
+        rows.push_back(JsonString(row));
+    }
+    return JsonArray(rows);
+}
+
 JsonObject& JsonObject::Value(std::string_view key, const std::string& json)
 {
     if (text_.size() > 1)

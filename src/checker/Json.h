@@ -2,6 +2,8 @@
 // field, arrays of ready values.
 #pragma once
 
+#include "model/PuzzleState.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,9 @@ std::string JsonString(std::string_view bytes);
 
 // "[a,b,...]" from values that are JSON already.
 std::string JsonArray(const std::vector<std::string>& values);
+
+// A picture's rows, one string of colour digits a row.
+std::string JsonRows(const Grid& grid, int width, int height);
 
 class JsonObject {
 public:

@@ -20,18 +20,6 @@ bool SamePicture(const PuzzleState& state, const Grid& grid)
     return true;
 }
 
-std::string Rows(const PuzzleState& state, const Grid& grid)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < state.PuzzleHeight; ++y) {
-        std::string row;
-        for (int x = 0; x < state.PuzzleWidth; ++x)
-            row += static_cast<char>('0' + grid(x, y));
-        rows.push_back(JsonString(row));
-    }
-    return JsonArray(rows);
-}
-
 }  // namespace
 
 std::string DescribeSolve(const PuzzleState& state)
@@ -48,7 +36,7 @@ std::string DescribeSolve(const PuzzleState& state)
     if (report.verdict == Verdict::Multiple) {
         // Of the two solutions found, show one the author did not draw.
         const Grid& other = SamePicture(state, report.first) ? report.second : report.first;
-        json.Value("other", Rows(state, other));
+        json.Value("other", JsonRows(other, state.PuzzleWidth, state.PuzzleHeight));
     }
     return json.Text();
 }

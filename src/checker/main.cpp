@@ -77,12 +77,20 @@ int main(int argc, char* argv[])
     }
     bool allLoaded = true;
     for (const std::string& path : options->files) {
-        const grizzet::CheckedFile checked = grizzet::CheckFile(path, options->language);
-        allLoaded = allLoaded && checked.loaded;
-        grizzet::JsonObject json = grizzet::DescribeFile(checked);
-        if (options->solve && checked.loaded)
-            json.Value("solve", grizzet::DescribeSolve(checked.state));
-        std::cout << json.Text() << std::endl;
+        std::string line;
+        try {
+            const grizzet::CheckedFile checked = grizzet::CheckFile(path, options->language);
+            allLoaded = allLoaded && checked.loaded;
+            grizzet::JsonObject json = grizzet::DescribeFile(checked);
+            if (options->solve && checked.loaded)
+                json.Value("solve", grizzet::DescribeSolve(checked.state));
+            line = json.Text();
+        } catch (...) {
+            // Out of memory on the way: the file still gets its line.
+            allLoaded = false;
+            line = grizzet::JsonObject().String("file", path).Bool("loaded", false).Value("messages", "[]").Text();
+        }
+        std::cout << line << std::endl;
     }
     return allLoaded ? 0 : 1;
 }

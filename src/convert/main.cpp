@@ -1,14 +1,17 @@
 // grizzet-convert: turns a picture into a puzzle the game reads without any
-// notice, then prints what grizzet-check --solve says of it.
+// notice, then prints what grizzet-check --solve says of it. It writes the
+// whole puzzle or nothing, and ends in its own words whatever the input.
 #include "checker/CheckFile.h"
 #include "checker/SolveJson.h"
 #include "convert/Picture.h"
+#include "model/FileSource.h"
+#include "model/Netpbm.h"
 #include "model/PickText.h"
 
 #include <QCoreApplication>
 
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <system_error>
@@ -25,6 +28,37 @@ bool SameFile(const std::string& in, const std::string& out)
     return in == out || std::filesystem::equivalent(in, out, error);
 }
 
+int Refuse(const std::string& reason)
+{
+    std::cerr << "grizzet-convert: " << reason << '\n';
+    return 1;
+}
+
+int Convert(const std::string& in, const std::string& out, bool scale)
+{
+    if (SameFile(in, out))
+        return Refuse(out + " is the picture itself; give the puzzle another name");
+    grizzet::Picture picture = grizzet::ReadAnyPicture(in);
+    if (!picture.problem.empty())
+        return Refuse(in + " cannot be read as a picture: " + picture.problem);
+    if (picture.width > grizzet::MaxSide || picture.height > grizzet::MaxSide) {
+        if (!scale)
+            return Refuse(in + " is " + std::to_string(picture.width) + " by " + std::to_string(picture.height) +
+                          " pixels, and the game takes at most 50 by 50: scale it down, or use --scale");
+        picture = grizzet::ScaledToFit(picture);
+    }
+    if (!grizzet::WriteFileAtomically(out, grizzet::PuzzleFileOf(picture.width, picture.height, picture.colours)))
+        return Refuse(out + " cannot be written");
+    const grizzet::CheckedFile checked = grizzet::CheckFile(out, grizzet::English);
+    if (!checked.loaded) {  // changed under our hands: no half a puzzle stays
+        std::error_code error;
+        std::filesystem::remove(out, error);
+        return Refuse(out + " changed while it was written");
+    }
+    std::cout << grizzet::DescribeFile(checked).Value("solve", grizzet::DescribeSolve(checked.state)).Text() << std::endl;
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -39,36 +73,11 @@ int main(int argc, char* argv[])
         std::cerr << Usage << '\n';
         return 2;
     }
-    const std::string& in = arguments[0];
-    const std::string& out = arguments[1];
-    if (SameFile(in, out)) {
-        std::cerr << "grizzet-convert: " << out << " is the picture itself; give the puzzle another name\n";
-        return 1;
+    try {
+        return Convert(arguments[0], arguments[1], scale);
+    } catch (const std::exception& failure) {
+        return Refuse(std::string("the conversion failed: ") + failure.what());
+    } catch (...) {
+        return Refuse("the conversion failed");
     }
-    std::optional<grizzet::Picture> picture = grizzet::ReadAnyPicture(in);
-    if (!picture) {
-        std::cerr << "grizzet-convert: " << in << " cannot be read as a picture\n";
-        return 1;
-    }
-    if (picture->width > grizzet::MaxSide || picture->height > grizzet::MaxSide) {
-        if (!scale) {
-            std::cerr << "grizzet-convert: " << in << " is " << picture->width << " by " << picture->height
-                      << " pixels, and the game takes at most 50 by 50: scale it down, or use --scale\n";
-            return 1;
-        }
-        picture = grizzet::ScaledToFit(*picture);
-    }
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file << grizzet::PuzzleFile(picture->width, picture->height, grizzet::ReduceColours(*picture));
-    if (!file.flush()) {
-        std::cerr << "grizzet-convert: " << out << " cannot be written\n";
-        return 1;
-    }
-    file.close();
-    const grizzet::CheckedFile checked = grizzet::CheckFile(out, grizzet::English);
-    grizzet::JsonObject json = grizzet::DescribeFile(checked);
-    if (checked.loaded)
-        json.Value("solve", grizzet::DescribeSolve(checked.state));
-    std::cout << json.Text() << std::endl;
-    return checked.loaded ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 namespace grizzet {
@@ -51,6 +52,25 @@ std::unique_ptr<ByteSource> OpenOrdinaryFile(const std::string& path)
     if (file == nullptr)
         throw RunTimeFailure("the file cannot be opened");
     return std::make_unique<FileSource>(file);
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    if (path.empty() || path.find('\0') != std::string::npos)
+        return false;
+    const std::string temporary = path + ".new-" + std::to_string(std::random_device()());
+    std::FILE* file = std::fopen(temporary.c_str(), "wbx");  // never an existing file
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    std::error_code error;
+    if (std::fclose(file) == 0 && written) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
+    }
+    std::filesystem::remove(temporary, error);
+    return false;
 }
 
 }  // namespace grizzet

@@ -42,6 +42,10 @@ std::unique_ptr<ByteSource> OpenOrdinaryFile(const std::string& path);
 // nothing when it is no ordinary file or cannot be read.
 std::string FirstBytesOf(const std::string& path, std::size_t most);
 
+// Writes the whole file or nothing: a new file beside it, renamed over the
+// old one once complete. False, with no file left behind, when it cannot.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
 // Finding and opening files; a window adds its own steps.
 class FileLoadSteps : public LoadSteps {
 public:

@@ -11,11 +11,26 @@ namespace {
 
 constexpr std::int16_t Limit = MaxSide;
 
-// Width and height; false when a message refused them.
-bool ReadSize(PuzzleState& state, ByteSource& file, LoadSteps& steps)
+// A reading that ended in nothing is a run-time failure: the load ends in the
+// open-error message.
+void Must(bool read)
 {
-    const std::int16_t width = ReadNumber(file);
-    const std::int16_t height = ReadNumber(file);
+    if (!read)
+        throw RunTimeFailure("the picture cannot be read");
+}
+
+std::int16_t NumberOf(NetpbmTokens& tokens)
+{
+    const std::optional<std::int16_t> number = ReadNumber(tokens);
+    Must(number.has_value());
+    return *number;
+}
+
+// Width and height; false when a message refused them.
+bool ReadSize(PuzzleState& state, NetpbmTokens& tokens, LoadSteps& steps)
+{
+    const std::int16_t width = NumberOf(tokens);
+    const std::int16_t height = NumberOf(tokens);
     if (width > Limit) {
         steps.ShowMessage(TooWideMessage(state.Language, width));
         return false;
@@ -39,23 +54,25 @@ bool ReadPicture(PuzzleState& state, const std::string& path, LoadSteps& steps,
     state.Solution.Fill(White);
 
     file = steps.OpenFile(path);
-    const int first = file->Next();
-    const int second = first == ByteSource::End ? ByteSource::End : file->Next();
+    NetpbmTokens tokens(*file);
+    const int first = tokens.NextByte();
+    const int second = first == ByteSource::End ? ByteSource::End : tokens.NextByte();
+    Must(!tokens.Unreadable());
     const bool magicP = first == 'P';
 
     if (magicP && (second == '6' || second == '3')) {
-        if (!ReadSize(state, *file, steps))
+        if (!ReadSize(state, tokens, steps))
             return false;
-        const float threshold = static_cast<float>(ReadNumber(*file)) / 2;
+        const float threshold = static_cast<float>(NumberOf(tokens)) / 2;
         if (threshold > 0.5f)
             steps.ShowMessage(ColoursMessage(state.Language));
         steps.SetChooserSwatches(9);
-        DecodePpm(state, *file, second == '3', threshold);
+        Must(DecodePpm(state, tokens, second == '3', threshold));
     } else if (magicP && (second == '4' || second == '1')) {
-        if (!ReadSize(state, *file, steps))
+        if (!ReadSize(state, tokens, steps))
             return false;
         steps.SetChooserSwatches(3);
-        DecodePbm(state, *file, second == '1');
+        Must(DecodePbm(state, tokens, second == '1'));
     } else {
         steps.ShowMessage(InvalidFileMessage(state.Language, path));
         return false;

@@ -53,11 +53,6 @@ public:
     virtual void EndLoad() {}
 };
 
-// Reads the next unsigned decimal number, skipping "#" comments and any
-// other non-digit bytes before it. Throws RunTimeFailure above 32767 or
-// when the bytes end before any digit.
-std::int16_t ReadNumber(ByteSource& source);
-
 // The whole load: checks, messages, decoding, then the caption, AddRecent,
 // DeriveClues and LayoutBoard. Returns true when the load succeeded.
 bool LoadPuzzle(PuzzleState& state, const std::string& path, LoadSteps& steps);

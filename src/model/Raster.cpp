@@ -6,34 +6,26 @@
 // meet the size.
 #include "model/Raster.h"
 
-#include "model/LoadPuzzle.h"
-
 #include <array>
 #include <initializer_list>
 
 namespace grizzet {
 namespace {
 
-void Store(PuzzleState& state, int column, int row, std::uint8_t colour)
+bool Store(PuzzleState& state, int column, int row, std::uint8_t colour)
 {
     if (column < 0 || column >= MaxSide || row < 0 || row >= MaxSide)
-        throw RunTimeFailure("a cell outside the grid");
+        return false;
     state.Solution(column, row) = colour;
+    return true;
 }
 
-void Advance(std::int16_t& counter)
+bool Advance(std::int16_t& counter)
 {
     if (counter == INT16_MAX)
-        throw RunTimeFailure("a counter past 32767");
+        return false;
     ++counter;
-}
-
-int RawByte(ByteSource& source)
-{
-    const int byte = source.Next();
-    if (byte == ByteSource::End)
-        throw RunTimeFailure("the raster ends early");
-    return byte;
+    return true;
 }
 
 // Colour number by lit channels, red 4, green 2, blue 1.
@@ -50,48 +42,55 @@ std::uint8_t ColourOfSamples(int red, int green, int blue, float threshold)
     return ColourByChannels[channels];
 }
 
-void DecodePpm(PuzzleState& state, ByteSource& source, bool plain, float threshold)
+bool DecodePpm(PuzzleState& state, NetpbmTokens& tokens, bool plain, float threshold)
 {
     std::int16_t column = 0;
     std::int16_t row = 0;
     for (;;) {
-        int samples[3];
-        for (int& sample : samples)
-            sample = plain ? ReadNumber(source) : RawByte(source);
-        Store(state, column, row, ColourOfSamples(samples[0], samples[1], samples[2], threshold));
-        Advance(column);
+        std::optional<int> samples[3];
+        for (std::optional<int>& sample : samples)
+            if (!(sample = ReadGameSample(tokens, plain)))
+                return false;
+        if (!Store(state, column, row, ColourOfSamples(*samples[0], *samples[1], *samples[2], threshold)) ||
+            !Advance(column))
+            return false;
         if (column == state.PuzzleWidth) {
             column = 0;
-            Advance(row);
+            if (!Advance(row))
+                return false;
             if (row == state.PuzzleHeight)
-                return;
+                return true;
         }
     }
 }
 
-void DecodePbm(PuzzleState& state, ByteSource& source, bool plain)
+bool DecodePbm(PuzzleState& state, NetpbmTokens& tokens, bool plain)
 {
     std::int16_t column = 0;
     std::int16_t row = 0;
     while (row < state.PuzzleHeight) {
         if (plain) {
-            if (ReadNumber(source) == 1)
-                Store(state, column, row, Black);
-            Advance(column);
+            const std::optional<std::int16_t> pixel = ReadNumber(tokens);
+            if (!pixel || (*pixel == 1 && !Store(state, column, row, Black)) || !Advance(column))
+                return false;
         } else {
-            const int byte = RawByte(source);
+            const int byte = tokens.NextByte();
+            if (byte == ByteSource::End)
+                return false;
             for (int bit = 7; bit >= 0; --bit) {
-                Store(state, column, row, (byte >> bit) & 1 ? Black : White);
-                Advance(column);
+                if (!Store(state, column, row, (byte >> bit) & 1 ? Black : White) || !Advance(column))
+                    return false;
                 if (column == state.PuzzleWidth)
                     break;  // the rest of the byte pads the row
             }
         }
         if (column == state.PuzzleWidth) {
             column = 0;
-            Advance(row);
+            if (!Advance(row))
+                return false;
         }
     }
+    return true;
 }
 
 }  // namespace grizzet

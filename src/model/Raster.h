@@ -1,7 +1,9 @@
-// Decoding the pixels of a Netpbm picture into Solution. Used only by LoadPuzzle.
+// The game's reading of a Netpbm raster into Solution, and the one rule that
+// turns samples into a colour number, which the checker's hints and the
+// converter apply too.
 #pragma once
 
-#include "model/ByteSource.h"
+#include "model/Netpbm.h"
 #include "model/PuzzleState.h"
 
 namespace grizzet {
@@ -11,10 +13,13 @@ namespace grizzet {
 std::uint8_t ColourOfSamples(int red, int green, int blue, float threshold);
 
 // "P3" (plain) or "P6" (raw, one byte a sample whatever the maximum): every
-// channel counts as lit when its sample reaches the threshold.
-void DecodePpm(PuzzleState& state, ByteSource& source, bool plain, float threshold);
+// channel counts as lit when its sample reaches the threshold. False on a
+// run-time failure: the bytes end early, a number above 32767, a cell
+// outside the grid.
+bool DecodePpm(PuzzleState& state, NetpbmTokens& tokens, bool plain, float threshold);
 
-// "P1" (plain, 1 is black) or "P4" (raw, a set bit is black, each row in whole bytes).
-void DecodePbm(PuzzleState& state, ByteSource& source, bool plain);
+// "P1" (plain, 1 is black) or "P4" (raw, a set bit is black, each row in
+// whole bytes). False on a run-time failure, as above.
+bool DecodePbm(PuzzleState& state, NetpbmTokens& tokens, bool plain);
 
 }  // namespace grizzet

@@ -43,6 +43,7 @@ private slots:
         QTest::newRow("digits joined") << QByteArray("P1\n# CREATOR: GIMP\n7 2\n0011100\n0100010\n") << "plain-digits-joined";
         QTest::newRow("16-bit") << QByteArray("P6 1 1 65535\n\xff\xff\0\0\0\0") << "sixteen-bit|65535";
         QTest::newRow("comment after a number") << QByteArray("P3 1 1 92# x\n255\n9 9 9") << "comment-joins-number|92255";
+        QTest::newRow("chained comment lines") << QByteArray("P6 # c1\n220 92# c2\n# c3\n255 # c4\n") << "too-large,comment-joins-number|92255";
         QTest::newRow("too wide") << QByteArray("P4 60 40\n") << "too-large|60 by 40";
         QTest::newRow("too high, 16-bit") << QByteArray("P6 2 99 65535\n") << "too-large,sixteen-bit|2 by 99";
         QTest::newRow("PGM") << QByteArray("P5 1 1 255\n\0") << "not-netpbm|PGM";

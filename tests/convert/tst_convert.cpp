@@ -73,6 +73,49 @@ private slots:
         QCOMPARE(out.read(2) + "|" + written, puzzle);   // with no colours notice, P6's maximum is 1
     }
 
+    // Small hostile files through both tools: the checker prints one line for the file and ends in 0 or 1,
+    // the converter writes a puzzle or gives its reason and leaves nothing behind; neither aborts nor hangs.
+    void hostile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");   // "fifo" and "folder" make one of those instead
+        QTest::addColumn<int>("checked");        // the checker's exit status
+        QTest::addColumn<QString>("refusal");    // what the converter says, or empty when it writes a puzzle
+        QTest::newRow("P3 cut short") << QByteArray("P3 2 2 255\n255 0 0  0 255 0  0 0 2") << 1 << "ends before its last pixel";
+        QTest::newRow("16-bit, cut short") << QByteArray("P6 2 1 65535\n\xff\xff\x80") << 1 << "ends before its last pixel";
+        QTest::newRow("no picture after P3") << QByteArray("P3 \0\xff\x13garbage ## \r", 18) << 1 << "ends before its header";
+        QTest::newRow("megabytes of comment lines") << "P3 1 1 255\n" + QByteArray("# a comment\n").repeated(400000) + "255 0 9"
+                                                    << 0 << "";
+        QTest::newRow("one comment of 8 MB, then nothing") << "P1 1 # " + QByteArray(8 << 20, 'x') << 1 << "ends before its header";
+        QTest::newRow("maximum 0") << QByteArray("P6 1 1 0\n\0\0\0", 12) << 0 << "maximum value 0";
+        QTest::newRow("a header of 60000 by 60000") << QByteArray("P4 60000 60000\n\xff") << 1 << "more than 16777216 pixels";
+        QTest::newRow("width 0") << QByteArray("P1 0 3 1 1 1") << 1 << "no pixels";
+        QTest::newRow("any bytes") << QByteArray("\x01\xfe\0P1\x89PNG", 9) << 1 << "cannot be read as a picture";
+        QTest::newRow("a FIFO") << QByteArray("fifo") << 1 << "cannot be read as a picture";
+        QTest::newRow("a folder") << QByteArray("folder") << 1 << "cannot be read as a picture";
+    }
+    void hostile()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString in = dir_.filePath("hostile"), out = dir_.filePath("puzzle.pbm");
+        QVERIFY(QProcess::execute("rm", {"-rf", in, out}) == 0);
+        if (bytes == "fifo" || bytes == "folder") {
+            QVERIFY(QProcess::execute(bytes == "fifo" ? "mkfifo" : "mkdir", {in}) == 0);
+        } else {
+            QFile file(in);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        QProcess checker;
+        checker.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/grizzet-check", {in});
+        QVERIFY(checker.waitForFinished(60000));
+        QTEST(checker.exitCode(), "checked");
+        const QList<QByteArray> lines = checker.readAllStandardOutput().split('\n');
+        QVERIFY(lines.size() == 2 && QJsonDocument::fromJson(lines[0])["file"] == in && lines[1].isEmpty());
+        QFETCH(QString, refusal);
+        Run("grizzet-convert", {in, out}, refusal.isEmpty() ? 0 : 1, refusal);
+        QCOMPARE(QFile::exists(out), refusal.isEmpty());
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files).filter("puzzle.pbm.").size(), 0);
+    }
+
     // A picture too large without --scale, one that is no picture, and the picture itself as the
     // puzzle: a reason, and nothing written.
     void refusals()
@@ -84,6 +127,7 @@ private slots:
         Run("grizzet-convert", {large, puzzle}, 1, "is 60 by 40 pixels, and the game takes at most 50 by 50");
         Run("grizzet-convert", {puzzle + ".none", puzzle}, 1, "cannot be read as a picture");
         Run("grizzet-convert", {large, large}, 1, "is the picture itself");
+        Run("grizzet-convert", {"--scale", large, dir_.path()}, 1, "cannot be written");
         Run("grizzet-convert", {large}, 2, "usage: grizzet-convert [--scale] IN OUT");
         QVERIFY(!QFile::exists(puzzle) && QFileInfo(large).size() == file.size());
     }

@@ -23,8 +23,13 @@ starts_in() {   # FOLDER PROGRAM: the program, started elsewhere, writes FOLDER/
 export HOME="$work/home"
 prefix="$HOME/.local" id=org.vindro.grizzet
 mkdir -p "$prefix/share/applications" && echo mine >"$prefix/share/applications/other.desktop"
-"$root/scripts/install.sh" "$build" >/dev/null
-[ "$(readlink "$prefix/bin/vindro-grizzet")" = ../lib/vindro-grizzet/vindro-grizzet ] || fail "no launcher"
+said="$("$root/scripts/install.sh" "$build")"
+[ "$(printf '%s\n' "$said" | wc -l)" = 1 ] || fail "install.sh says more than its one line: $said"
+for program in vindro-grizzet grizzet-check grizzet-convert; do
+  [ "$(readlink "$prefix/bin/$program")" = "../lib/vindro-grizzet/$program" ] || fail "no link to $program"
+done
+"$prefix/bin/grizzet-convert" "$prefix/lib/vindro-grizzet/Puzzles/heart.pbm" "$work/heart.pbm" >/dev/null &&
+  "$prefix/bin/grizzet-check" "$work/heart.pbm" | grep -q '"loaded":true' || fail "the installed tools"
 for file in grizzet-check mouse1.dat mouse2.dat hamworst.dat Puzzles/heart.pbm; do
   [ -s "$prefix/lib/vindro-grizzet/$file" ] || fail "no $file"
 done
@@ -37,7 +42,8 @@ grep -qx "Exec=\"$prefix/bin/vindro-grizzet\"" "$prefix/share/applications/$id.d
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null || fail "the metadata"
 starts_in "$prefix/lib/vindro-grizzet" "$prefix/bin/vindro-grizzet"
 
-"$root/scripts/install.sh" --uninstall >/dev/null
+said="$("$root/scripts/install.sh" --uninstall)"
+[[ "$said" == *"Kept in $prefix/lib/vindro-grizzet"*"recent.ini" ]] || fail "uninstalling does not say what it kept: $said"
 left="$(cd "$HOME" && find . ! -type d | sort | xargs)"
 [ "$left" = "./.local/lib/vindro-grizzet/recent.ini ./.local/share/applications/other.desktop" ] ||
   fail "left after uninstalling: $left"
