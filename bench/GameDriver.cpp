@@ -136,18 +136,25 @@ QPoint CellMiddle(const PuzzleState& state, int x, int y)
     return Pixel((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
 }
 
+namespace {
+
+// The middle of a clue's box, counted from the farthest from the field.
+QPoint ClueMiddle(const Form1& form, ClueHit::Area area, int line, int away)
+{
+    const BoardBox box = ClueBox(ClueFrameOf(*form.HetVeld, ScaleUnit::Point, form.state.CellSize), area, line, away);
+    return Pixel((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
+}
+
+}  // namespace
+
 QPoint RowClue(const Form1& form, int row, int clue)
 {
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
-    return Pixel(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
+    return ClueMiddle(form, ClueHit::Area::Row, row, form.state.RowClueCount[row] - 1 - clue);
 }
 
 QPoint ColumnClue(const Form1& form, int column, int clue)
 {
-    const PuzzleState& s = form.state;
-    const double l = form.HetVeld->Left(ScaleUnit::Point), t = form.HetVeld->Top(ScaleUnit::Point);
-    return Pixel(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
+    return ClueMiddle(form, ClueHit::Area::Column, column, form.state.ColClueCount[column] - 1 - clue);
 }
 
 void Press(QWidget* widget, QPoint pos)

@@ -49,4 +49,9 @@ QRgb SwatchColour(const Surface& chooser, int swatch)
     return chooser.GetPixel(1, y);
 }
 
+ClueFrame ClueFrameOf(const Surface& field, ScaleUnit unit, float cell)
+{
+    return {field.Left(unit), field.Top(unit), field.Width(unit), field.Height(unit), cell};
+}
+
 }  // namespace grizzet
