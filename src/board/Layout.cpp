@@ -99,6 +99,8 @@ void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWi
 {
     Surface& board = surfaces.board;
 
+    // A new board is drawn at the pixels of the screen it is on now.
+    board.FollowScreen();
     board.SetScaleUnit(ScaleUnit::Point);
     state.BoardMaxWidth = freeWidth;
     state.BoardMaxHeight = freeHeight;

@@ -33,12 +33,15 @@ ClueFrame FrameInPoints(const PuzzleState& state, const Surface& field)
 }
 
 // One cell's edge in the board's pixels, not rounded.
-float CellInPixels(int cellSize) { return static_cast<float>(cellSize * PixelsPerUnit(ScaleUnit::Point)); }
+float CellInPixels(const Surface& board, int cellSize)
+{
+    return static_cast<float>(cellSize * board.PixelsPer(ScaleUnit::Point));
+}
 
 // Toggles a clue box, measured in the board's pixels.
 void ToggleClue(const PuzzleState& state, const BoardSurfaces& surfaces, ClueHit::Area area, int line, int away)
 {
-    const ClueFrame frame = ClueFrameOf(surfaces.field, ScaleUnit::Pixel, CellInPixels(state.CellSize));
+    const ClueFrame frame = ClueFrameOf(surfaces.field, ScaleUnit::Pixel, CellInPixels(surfaces.board, state.CellSize));
     const BoardBox box = ClueBox(frame, area, line, away);
     ToggleBox(surfaces.board, Nearest(box.left), Nearest(box.right), Nearest(box.top), Nearest(box.bottom));
 }
