@@ -5,6 +5,7 @@
 #include "support/Game.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QWindow>
 #include <QtTest>
 
@@ -200,6 +201,47 @@ private slots:
             SendMouse(board, QEvent::MouseMove, at({-0.5, -0.5}), Qt::NoButton);
             QCOMPARE(board->cursor().shape(), Qt::ArrowCursor);
         }
+    }
+
+    // The window moves to a screen of another pixel ratio (where the tests
+    // run at 200 %, a second screen at twice that): the cells, the tick and
+    // the error dots stay as they were, painting and ticking go on, Reset
+    // removes the ticks, and the next puzzle is drawn at the new ratio.
+    void screenChange()
+    {
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("one screen only");
+        Game game;
+        Form1& form = StartGame(game);
+        game.Load({"k.k", "rk.", "..b"});
+        Surface& board = *form.findChild<Surface*>(QStringLiteral("Picture1"));
+        Surface& field = *form.findChild<Surface*>(QStringLiteral("HetVeld"));
+        const auto clue = [&](int row) { return PixelOf(game.FieldLeft() - 0.5 * game.state.CellSize,
+                                                        game.FieldTop() + (row + 0.5) * game.state.CellSize); };
+        game.ClickCell(0, 0);
+        game.ClickCell(1, 0);  // wrong
+        QTest::mouseClick(&board, Qt::LeftButton, {}, clue(0));
+        form.findChild<QPushButton*>(QStringLiteral("cmdErrors"))->click();
+        const Grid work = game.state.PlayerGrid;
+        const QImage boardBefore = board.Image().copy(), fieldBefore = field.Image().copy();
+
+        form.windowHandle()->setScreen(QGuiApplication::screens().at(1));
+        QApplication::processEvents();
+        QVERIFY(field.devicePixelRatioF() == 2 * Ratio() && field.PixelRatio() == Ratio());
+        QVERIFY(game.state.PlayerGrid.cells == work.cells && board.Image() == boardBefore && field.Image() == fieldBefore);
+        game.ClickCell(2, 0);
+        QTest::mouseClick(&board, Qt::LeftButton, {}, clue(1));
+        QVERIFY(game.state.PlayerGrid(2, 0) == 1 && game.CellMiddle(2, 0) == 0);
+        const QPoint boxCorner = DevicePixelOf(game.FieldLeft() - 0.8 * game.state.CellSize,
+                                               game.FieldTop() + 1.2 * game.state.CellSize);
+        QCOMPARE(board.GetPixel(boxCorner.x(), boxCorner.y()), TickGrey);
+        form.findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+        QCOMPARE(CountOf(board.Image(), board.Image().rect(), {TickGrey}), 0);
+
+        game.Load({"kk", ".r"});
+        QVERIFY(board.PixelRatio() == 2 * Ratio() && field.PixelRatio() == 2 * Ratio());
+        QCOMPARE(board.Image().width(), board.PixelSize().width());
+        QVERIFY(game.Playable());
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QRect>
 
 #include <cmath>
@@ -21,8 +22,9 @@ constexpr QRgb TickGrey = Rgb(128, 128, 128); // a ticked clue, and the rim of a
 constexpr QRgb Orange = Rgb(255, 128, 64);
 constexpr QRgb LightGrey = Rgb(192, 192, 192);
 
-// Device pixels per logical pixel: 1, or 2 where the tests run again at 200 %.
-inline double Ratio() { return qApp->devicePixelRatio(); }
+// Device pixels per logical pixel of the screen the windows open on: 1, or 2
+// where the tests run again at 200 %.
+inline double Ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
 
 // The logical pixel of a point on a surface measuring in points, where mouse
 // events go and widgets sit.
