@@ -46,8 +46,8 @@ public:
     explicit Surface(QWidget* parent = nullptr);
 
     void SetScaleUnit(ScaleUnit unit) { unit_ = unit; }
-    // Device pixels per unit of the image.
-    double PixelsPer(ScaleUnit unit) const { return PixelsPerUnit(unit) * ratio_; }
+    // Device pixels per unit of the image; a pixel is a device pixel.
+    double PixelsPer(ScaleUnit unit) const { return unit == ScaleUnit::Pixel ? 1.0 : PixelsPerUnit(unit) * ratio_; }
     double PixelsPerScaleUnit() const { return PixelsPer(unit_); }
     // Device pixels per logical pixel of the image; the screen's ratio when
     // the image was started.
