@@ -404,10 +404,16 @@ void Surface::paintEvent(QPaintEvent* event)
         painter.drawImage(area.topLeft(), image_, area);
         return;
     }
-    // One image pixel a device pixel; scaled, and smoothed, only on a screen
-    // of another ratio than the image was started at.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio_ != devicePixelRatioF());
     const QRectF source(area.x() * ratio_, area.y() * ratio_, area.width() * ratio_, area.height() * ratio_);
+    if (ratio_ == devicePixelRatioF()) {
+        // One image pixel a device pixel: copied in device coordinates.
+        painter.setWorldTransform(QTransform::fromScale(1 / ratio_, 1 / ratio_));
+        const QRect pixels = source.toAlignedRect();
+        painter.drawImage(pixels.topLeft(), image_, pixels);
+        return;
+    }
+    // On a screen of another ratio than the image was started at: scaled, smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(area), image_, source);
 }
 
