@@ -1,5 +1,6 @@
 #include "GameDriver.h"
 
+#include "board/Board.h"
 #include "platform/Surface.h"
 #include "support/Game.h"
 #include "support/Pixels.h"
@@ -126,16 +127,25 @@ QPoint CellMiddle(const PuzzleState& state, int x, int y)
     return test::PixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
 }
 
+namespace {
+
+// The middle of a clue's box, counted from the farthest from the field.
+QPoint ClueMiddle(const PuzzleState& s, const Surface& field, ClueHit::Area area, int line, int away)
+{
+    const BoardBox box = ClueBox(ClueFrameOf(field, ScaleUnit::Point, s.CellSize), area, line, away);
+    return test::PixelOf((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
+}
+
+}  // namespace
+
 QPoint RowClue(const PuzzleState& s, const Surface& field, int row, int clue)
 {
-    const double l = field.Left(ScaleUnit::Point), t = field.Top(ScaleUnit::Point);
-    return test::PixelOf(l - (s.RowClueCount[row] - clue - 0.5) * s.CellSize, t + (row + 0.5) * s.CellSize);
+    return ClueMiddle(s, field, ClueHit::Area::Row, row, s.RowClueCount[row] - 1 - clue);
 }
 
 QPoint ColumnClue(const PuzzleState& s, const Surface& field, int column, int clue)
 {
-    const double l = field.Left(ScaleUnit::Point), t = field.Top(ScaleUnit::Point);
-    return test::PixelOf(l + (column + 0.5) * s.CellSize, t - (s.ColClueCount[column] - clue - 0.5) * s.CellSize);
+    return ClueMiddle(s, field, ClueHit::Area::Column, column, s.ColClueCount[column] - 1 - clue);
 }
 
 void Press(QWidget* widget, QPoint pos) { test::SendMouse(widget, QEvent::MouseButtonPress, pos, Qt::LeftButton); }

@@ -2,13 +2,13 @@
 // the dots on cells, and Show errors.
 #pragma once
 
+#include "model/ClueHit.h"
 #include "model/PuzzleState.h"
+#include "platform/Surface.h"
 
 #include <QRgb>
 
 namespace grizzet {
-
-class Surface;
 
 // The grid lines of the board and the field's cell edges.
 constexpr QRgb GridGrey = qRgb(64, 64, 64);
@@ -41,5 +41,8 @@ void DrawCell(Surface& field, int column, int row, int cellSize, QRgb fill, QRgb
 void DrawCellDot(Surface& field, int column, int row, int cellSize, QRgb colour);
 // The colour of swatch k, read from the chooser's pixels.
 QRgb SwatchColour(const Surface& chooser, int swatch);
+// The field's place on the board in a unit of the board, with a cell's edge
+// in that unit: what the clue boxes are measured from.
+ClueFrame ClueFrameOf(const Surface& field, ScaleUnit unit, float cell);
 
 }  // namespace grizzet

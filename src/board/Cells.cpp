@@ -42,11 +42,16 @@ QRgb SwatchColour(const Surface& chooser, int swatch)
     // The chooser is the palette: one pixel in from the swatch's top-left
     // corner. Below the swatches it shows (a shortened chooser keeps the
     // hidden swatches in its image) there is only the chooser's background.
-    const int side = chooser.width();
-    const int y = swatch * side + 1;
-    if (y >= chooser.height())
+    const QSize inner = chooser.PixelSize();
+    const int y = swatch * inner.width() + 1;
+    if (y >= inner.height())
         return chooser.BackColor() & 0xFFFFFF;
     return chooser.GetPixel(1, y);
+}
+
+ClueFrame ClueFrameOf(const Surface& field, ScaleUnit unit, float cell)
+{
+    return {field.Left(unit), field.Top(unit), field.Width(unit), field.Height(unit), cell};
 }
 
 }  // namespace grizzet

@@ -45,28 +45,26 @@ void DrawClue(Surface& board, const Surface& chooser, int length, int colour, fl
     board.Print(text);
 }
 
-void DrawRowClues(Surface& board, const Surface& chooser, const PuzzleState& state, int c, float bandWidth,
-                  float fieldTop)
+// Each clue right-aligned one point inside its box, the last one next to the
+// field; row clues one point below the box's top, column clues on it.
+void DrawRowClues(Surface& board, const Surface& chooser, const PuzzleState& state, const ClueFrame& frame)
 {
     for (int r = 0; r < state.PuzzleHeight; ++r) {
         const int n = ShownClues(state.RowClueLength, r);
         for (int j = n - 1; j >= 0; --j) {
-            const float right = bandWidth - static_cast<float>((n - 1 - j) * c) - 1;
-            DrawClue(board, chooser, state.RowClueLength(r, j), state.RowClueColour(r, j), right,
-                     fieldTop + static_cast<float>(r * c) + 1);
+            const BoardBox box = ClueBox(frame, ClueHit::Area::Row, r, n - 1 - j);
+            DrawClue(board, chooser, state.RowClueLength(r, j), state.RowClueColour(r, j), box.right - 1, box.top + 1);
         }
     }
 }
 
-void DrawColumnClues(Surface& board, const Surface& chooser, const PuzzleState& state, int c, float bandWidth,
-                     float fieldTop)
+void DrawColumnClues(Surface& board, const Surface& chooser, const PuzzleState& state, const ClueFrame& frame)
 {
     for (int q = 0; q < state.PuzzleWidth; ++q) {
         const int n = ShownClues(state.ColClueLength, q);
         for (int j = n - 1; j >= 0; --j) {
-            const float right = bandWidth + static_cast<float>((q + 1) * c) - 1;
-            DrawClue(board, chooser, state.ColClueLength(q, j), state.ColClueColour(q, j), right,
-                     fieldTop - static_cast<float>((n - j) * c));
+            const BoardBox box = ClueBox(frame, ClueHit::Area::Column, q, n - 1 - j);
+            DrawClue(board, chooser, state.ColClueLength(q, j), state.ColClueColour(q, j), box.right - 1, box.top);
         }
     }
 }
@@ -101,6 +99,8 @@ void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWi
 {
     Surface& board = surfaces.board;
 
+    // A new board is drawn at the pixels of the screen it is on now.
+    board.FollowScreen();
     board.SetScaleUnit(ScaleUnit::Point);
     state.BoardMaxWidth = freeWidth;
     state.BoardMaxHeight = freeHeight;
@@ -132,13 +132,15 @@ void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWi
 
     const float bandWidth = static_cast<float>(state.MaxRowClues * c);
     const float fieldTop = static_cast<float>(state.MaxColClues * c);
-    DrawRowClues(board, surfaces.chooser, state, c, bandWidth, fieldTop);
-    DrawColumnClues(board, surfaces.chooser, state, c, bandWidth, fieldTop);
+    const float fieldWidth = static_cast<float>(state.PuzzleWidth * c + 1);
+    const float fieldHeight = static_cast<float>(state.PuzzleHeight * c + 1);
+    const ClueFrame frame{bandWidth, fieldTop, fieldWidth, fieldHeight, static_cast<float>(c)};
+    DrawRowClues(board, surfaces.chooser, state, frame);
+    DrawColumnClues(board, surfaces.chooser, state, frame);
     DrawGridLines(board, state, c, bandWidth, fieldTop);
 
     surfaces.field.Move(bandWidth, fieldTop, ScaleUnit::Point);
-    surfaces.field.Resize(static_cast<float>(state.PuzzleWidth * c + 1),
-                          static_cast<float>(state.PuzzleHeight * c + 1), ScaleUnit::Point);
+    surfaces.field.Resize(fieldWidth, fieldHeight, ScaleUnit::Point);
     state.CellSize = static_cast<std::int16_t>(c);
 }
 

@@ -20,12 +20,11 @@ void WhitenTicks(Surface& board, int xFirst, int xLast, int yFirst, int yLast)
 // the field, bounded by the field's own pixel geometry.
 void RemoveClueTicks(Surface& board, const Surface& field)
 {
-    const float l = field.Left(ScaleUnit::Pixel);
-    const float t = field.Top(ScaleUnit::Pixel);
-    const float wf = field.Width(ScaleUnit::Pixel);
-    const float hf = field.Height(ScaleUnit::Pixel);
-    WhitenTicks(board, 0, Nearest(l - 1), Nearest(t), Nearest(t + hf - 1));
-    WhitenTicks(board, Nearest(l), Nearest(l + wf - 1), 0, Nearest(t - 1));
+    const ClueFrame frame = ClueFrameOf(field, ScaleUnit::Pixel, 0);
+    for (const ClueHit::Area area : {ClueHit::Area::Row, ClueHit::Area::Column}) {
+        const BoardBox band = ClueBand(frame, area);
+        WhitenTicks(board, Nearest(band.left), Nearest(band.right - 1), Nearest(band.top), Nearest(band.bottom - 1));
+    }
 }
 
 }  // namespace

@@ -2,14 +2,12 @@
 
 #include "model/Rounding.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
-#include <cmath>
 
 namespace grizzet {
 
@@ -39,12 +37,9 @@ int TwipsToPixels(double twips) { return Nearest(twips * PixelsPerUnit(ScaleUnit
 
 double PixelsToTwips(double pixels) { return pixels / PixelsPerUnit(ScaleUnit::Twip); }
 
-Surface::Surface(QWidget* parent) : QWidget(parent), image_(1, 1, QImage::Format_RGB32)
+Surface::Surface(QWidget* parent) : QWidget(parent)
 {
-    const int dotsPerMetre = Nearest(LogicalDpi() / MetresPerInch);
-    image_.setDotsPerMeterX(dotsPerMetre);
-    image_.setDotsPerMeterY(dotsPerMetre);
-    image_.fill(back_);
+    StartImage(devicePixelRatioF());
     // Exact colours matter more than smooth digits: the clue ticks and the
     // solution read pixels back by their RGB value.
     font_.setStyleStrategy(QFont::NoAntialias);
@@ -52,153 +47,71 @@ Surface::Surface(QWidget* parent) : QWidget(parent), image_(1, 1, QImage::Format
     setMouseTracking(true);
 }
 
-float Surface::ScaleWidth() const { return static_cast<float>(width() / PixelsPerScaleUnit()); }
-float Surface::ScaleHeight() const { return static_cast<float>(height() / PixelsPerScaleUnit()); }
+QSize Surface::PixelSize() const
+{
+    // Whole device pixels, as a picture box's inner size in pixels always is.
+    return QSize(Nearest(width() * ratio_), Nearest(height() * ratio_));
+}
+
+float Surface::ScaleWidth() const { return static_cast<float>(PixelSize().width() / PixelsPerScaleUnit()); }
+float Surface::ScaleHeight() const { return static_cast<float>(PixelSize().height() / PixelsPerScaleUnit()); }
+
+double Surface::ContainerPixelsPer(ScaleUnit unit) const
+{
+    if (unit != ScaleUnit::Pixel)
+        return PixelsPerUnit(unit);
+    const auto* container = qobject_cast<const Surface*>(parentWidget());
+    return 1.0 / (container ? container->ratio_ : ratio_);
+}
 
 void Surface::Move(float left, float top, ScaleUnit containerUnit)
 {
-    const double ppu = PixelsPerUnit(containerUnit);
+    const double ppu = ContainerPixelsPer(containerUnit);
     move(Nearest(left * ppu), Nearest(top * ppu));
 }
 
 void Surface::Resize(float width, float height, ScaleUnit containerUnit)
 {
-    const double ppu = PixelsPerUnit(containerUnit);
+    const double ppu = ContainerPixelsPer(containerUnit);
     resize(std::max(0, Nearest(width * ppu)), std::max(0, Nearest(height * ppu)));
 }
 
-float Surface::Left(ScaleUnit unit) const { return static_cast<float>(x() / PixelsPerUnit(unit)); }
-float Surface::Top(ScaleUnit unit) const { return static_cast<float>(y() / PixelsPerUnit(unit)); }
-float Surface::Width(ScaleUnit unit) const { return static_cast<float>(width() / PixelsPerUnit(unit)); }
-float Surface::Height(ScaleUnit unit) const { return static_cast<float>(height() / PixelsPerUnit(unit)); }
+float Surface::Left(ScaleUnit unit) const { return static_cast<float>(x() / ContainerPixelsPer(unit)); }
+float Surface::Top(ScaleUnit unit) const { return static_cast<float>(y() / ContainerPixelsPer(unit)); }
+float Surface::Width(ScaleUnit unit) const { return static_cast<float>(width() / ContainerPixelsPer(unit)); }
+float Surface::Height(ScaleUnit unit) const { return static_cast<float>(height() / ContainerPixelsPer(unit)); }
+
+void Surface::StartImage(double ratio)
+{
+    ratio_ = ratio;
+    image_ = QImage(PixelSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    // Texts are measured and set at the image's own resolution: a point is
+    // as many device pixels as the screen gives it.
+    const int dotsPerMetre = Nearest(LogicalDpi() * ratio_ / MetresPerInch);
+    image_.setDotsPerMeterX(dotsPerMetre);
+    image_.setDotsPerMeterY(dotsPerMetre);
+    image_.fill(back_);
+    FontChanged();
+    pixelsChanged_ = QRect();
+}
+
+void Surface::FollowScreen()
+{
+    const double ratio = devicePixelRatioF();
+    if (ratio == ratio_)
+        return;
+    StartImage(ratio);
+    update();
+}
 
 void Surface::Cls()
 {
+    FollowScreen();
     Grow();
     image_.fill(back_);
     currentX_ = 0;
     currentY_ = 0;
-    Changed(rect());
-}
-
-void Surface::SetFontName(const QString& family)
-{
-    if (family == font_.family())
-        return;
-    font_.setFamily(family);
-    FontChanged();
-}
-
-void Surface::SetFontSize(float points)
-{
-    if (points == font_.pointSizeF())
-        return;
-    font_.setPointSizeF(points);
-    FontChanged();
-}
-
-float Surface::FontSize() const { return static_cast<float>(font_.pointSizeF()); }
-
-void Surface::FontChanged()
-{
-    measures_.reset();
-    advances_.clear();
-    stamps_.clear();
-}
-
-const Surface::FontMeasures& Surface::Measures() const
-{
-    // Measured for the image's own resolution, so what is measured is what is drawn.
-    if (!measures_) {
-        const QFontMetricsF metrics(font_, &image_);
-        measures_.emplace(FontMeasures{metrics, metrics.ascent(), metrics.height()});
-    }
-    return *measures_;
-}
-
-qreal Surface::Advance(const QString& text) const
-{
-    const auto known = advances_.constFind(text);
-    if (known != advances_.constEnd())
-        return *known;
-    if (advances_.size() > 1024)
-        advances_.clear();
-    const qreal advance = Measures().metrics.horizontalAdvance(text);
-    advances_.insert(text, advance);
-    return advance;
-}
-
-float Surface::TextWidth(const QString& text) const
-{
-    return static_cast<float>(Advance(text) / PixelsPerScaleUnit());
-}
-
-void Surface::Print(const QString& text)
-{
-    Grow();
-    const FontMeasures& measures = Measures();
-    const double ppu = PixelsPerScaleUnit();
-    const QPoint origin(Nearest(currentX_ * ppu), Nearest(currentY_ * ppu));
-    const QRectF box(origin, QSizeF(Advance(text), measures.height));
-    const Stamp& stamp = StampOf(text);
-    if (stamp.exact) {
-        // The text's pixels are known: no painter, no shaping.
-        const QRgb pixel = fore_ | 0xFF000000u;
-        uchar* const bits = image_.bits();
-        const qsizetype stride = image_.bytesPerLine();
-        for (const QPoint& offset : stamp.pixels) {
-            const QPoint at = origin + offset;
-            if (image_.valid(at))
-                reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = pixel;
-        }
-    } else {
-        QPainter painter(&image_);
-        painter.setFont(font_);
-        painter.setPen(QColor::fromRgb(fore_));
-        painter.drawText(QPointF(origin.x(), origin.y() + measures.ascent), text);
-    }
-    Changed(box.toAlignedRect());
-    currentX_ = 0;
-    currentY_ += static_cast<float>(measures.height / ppu);
-}
-
-const Surface::Stamp& Surface::StampOf(const QString& text)
-{
-    const auto known = stamps_.constFind(text);
-    if (known != stamps_.constEnd())
-        return *known;
-    if (stamps_.size() > 1024)
-        stamps_.clear();
-    // Drawn once as Print would draw it, on a transparent sheet at the same
-    // fraction of a pixel, with room for strokes beyond the text's box.
-    const FontMeasures& measures = Measures();
-    const int margin = static_cast<int>(std::ceil(measures.height));
-    QImage sheet(static_cast<int>(std::ceil(Advance(text))) + 2 * margin,
-                 static_cast<int>(std::ceil(measures.height)) + 2 * margin, QImage::Format_ARGB32_Premultiplied);
-    sheet.setDotsPerMeterX(image_.dotsPerMeterX());
-    sheet.setDotsPerMeterY(image_.dotsPerMeterY());
-    sheet.fill(Qt::transparent);
-    {
-        QPainter painter(&sheet);
-        painter.setFont(font_);
-        painter.setPen(QColor::fromRgb(fore_));
-        painter.drawText(QPointF(margin, margin + measures.ascent), text);
-    }
-    Stamp stamp;
-    stamp.exact = true;
-    for (int y = 0; y < sheet.height() && stamp.exact; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
-        for (int x = 0; x < sheet.width(); ++x) {
-            const int alpha = qAlpha(row[x]);
-            if (alpha == 255)
-                stamp.pixels.emplace_back(x - margin, y - margin);
-            else if (alpha != 0)
-                stamp.exact = false;  // smoothed edges blend with what lies beneath
-        }
-    }
-    if (!stamp.exact)
-        stamp.pixels.clear();
-    return *stamps_.insert(text, stamp);
+    Changed(QRect(QPoint(0, 0), PixelSize()));
 }
 
 int Surface::ToPixelX(float x) const { return Nearest(x * PixelsPerScaleUnit()); }
@@ -289,11 +202,15 @@ void Surface::DrawDot(float x, float y, QRgb colour)
 void Surface::DrawPicture(const QImage& picture)
 {
     Grow();
+    QImage shown = picture;
+    if (ratio_ != 1.0 && !picture.isNull())
+        shown = picture.scaled(Nearest(picture.width() * ratio_), Nearest(picture.height() * ratio_),
+                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     {
         QPainter painter(&image_);
-        painter.drawImage(0, 0, picture);
+        painter.drawImage(0, 0, shown);
     }
-    Changed(picture.rect());
+    Changed(shown.rect());
 }
 
 QRgb Surface::Point(float x, float y) const { return GetPixel(ToPixelX(x), ToPixelY(y)); }
@@ -360,7 +277,37 @@ void Surface::paintEvent(QPaintEvent* event)
 {
     pending_ = QRect();
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), image_, event->rect());
+    const QRect area = event->rect();
+    if (ratio_ == 1.0 && devicePixelRatioF() == 1.0) {
+        painter.drawImage(area.topLeft(), image_, area);
+        return;
+    }
+    const QRectF source(area.x() * ratio_, area.y() * ratio_, area.width() * ratio_, area.height() * ratio_);
+    if (ratio_ == devicePixelRatioF()) {
+        // One image pixel a device pixel: copied in device coordinates.
+        painter.setWorldTransform(QTransform::fromScale(1 / ratio_, 1 / ratio_));
+        const QRect pixels = source.toAlignedRect();
+        painter.drawImage(pixels.topLeft(), image_, pixels);
+        return;
+    }
+    // On a screen of another ratio than the image was started at: scaled, smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(area), image_, source);
+}
+
+bool Surface::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    bool screenChanged = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    screenChanged = screenChanged || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (screenChanged && devicePixelRatioF() != ratio_) {
+        update();  // shown scaled until redrawn
+        if (onScreenChange)
+            onScreenChange();
+    }
+    return handled;
 }
 
 void Surface::resizeEvent(QResizeEvent* event)
@@ -374,7 +321,7 @@ void Surface::Grow() const
     // The image grows with the surface and never shrinks, so what was drawn
     // beyond a smaller size shows again when the surface grows back. A hidden
     // surface gets no resize event, hence the check before every drawing.
-    const QSize needed = image_.size().expandedTo(size());
+    const QSize needed = image_.size().expandedTo(PixelSize());
     if (needed == image_.size())
         return;
     QImage grown(needed, QImage::Format_RGB32);
@@ -391,7 +338,8 @@ MouseArgs Surface::ArgsOf(QMouseEvent* event) const
 {
     MouseArgs args;
     args.Button = static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
-    const double ppu = PixelsPerScaleUnit();
+    // Logical positions as precise as the screen gives them, into the unit.
+    const double ppu = unit_ == ScaleUnit::Pixel ? 1.0 / ratio_ : PixelsPerUnit(unit_);
     args.X = static_cast<float>(event->position().x() / ppu);
     args.Y = static_cast<float>(event->position().y() / ppu);
     return args;
@@ -413,7 +361,10 @@ void Surface::Changed(const QRect& pixels)
 {
     // One growing rectangle until the next paint: thousands of small updates
     // (a reset, error marks) would each be merged into Qt's dirty region.
-    const QRect united = pending_ | pixels;
+    const QRect logical = ratio_ == 1.0 ? pixels
+                                        : QRectF(pixels.x() / ratio_, pixels.y() / ratio_, pixels.width() / ratio_,
+                                                 pixels.height() / ratio_).toAlignedRect();
+    const QRect united = pending_ | logical;
     if (united == pending_)
         return;
     pending_ = united;

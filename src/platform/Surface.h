@@ -1,6 +1,11 @@
 // A drawing surface: a widget with a persistent image that every drawing goes
 // into. paintEvent only copies the image. Coordinates are in the surface's
 // scale unit (twip, point or pixel), counted from its top-left corner.
+//
+// The image holds the screen's device pixels, and a pixel is a device pixel:
+// on a screen at 200 % a point is 8/3 pixels instead of 4/3, texts are set at
+// twice the resolution, and every pixel read and written is a device pixel.
+// The widget itself is placed in Qt's logical coordinates.
 #pragma once
 
 #include <QColor>
@@ -27,7 +32,8 @@ struct MouseArgs {
     float Y = 0;
 };
 
-// Pixels per unit at the screen's logical dpi (96 dpi: 4/3 a point, 1/15 a twip).
+// Logical pixels per unit at the screen's logical dpi (96 dpi: 4/3 a point,
+// 1/15 a twip): the unit widgets are placed in.
 double PixelsPerUnit(ScaleUnit unit);
 double LogicalDpi();
 // The windows are placed in twips; their controls sit on whole pixels.
@@ -40,13 +46,21 @@ public:
     explicit Surface(QWidget* parent = nullptr);
 
     void SetScaleUnit(ScaleUnit unit) { unit_ = unit; }
-    double PixelsPerScaleUnit() const { return PixelsPerUnit(unit_); }
+    // Device pixels per unit of the image; a pixel is a device pixel.
+    double PixelsPer(ScaleUnit unit) const { return unit == ScaleUnit::Pixel ? 1.0 : PixelsPerUnit(unit) * ratio_; }
+    double PixelsPerScaleUnit() const { return PixelsPer(unit_); }
+    // Device pixels per logical pixel of the image; the screen's ratio when
+    // the image was started.
+    double PixelRatio() const { return ratio_; }
+    // The inner area in device pixels.
+    QSize PixelSize() const;
 
     // Inner size in the surface's unit.
     float ScaleWidth() const;
     float ScaleHeight() const;
 
-    // Position and size of this surface in a given unit of its container.
+    // Position and size of this surface in a given unit of its container; a
+    // pixel is the container's device pixel.
     void Move(float left, float top, ScaleUnit containerUnit);
     void Resize(float width, float height, ScaleUnit containerUnit);
     float Left(ScaleUnit containerUnit) const;
@@ -59,7 +73,11 @@ public:
     void SetForeColor(QRgb colour) { fore_ = colour; }
 
     // The whole image takes the background colour; the text position returns to (0, 0).
+    // A cleared image starts at the screen's present pixel ratio.
     void Cls();
+    // After a change of screen the image keeps the pixels it was drawn at,
+    // shown scaled, until it is started anew: here, or by Cls.
+    void FollowScreen();
 
     // Text, drawn without a background: the font, the position of the next text's line box.
     void SetFontName(const QString& family);
@@ -83,7 +101,8 @@ public:
     int DrawWidth() const { return drawWidth_; }
     void DrawDot(float x, float y, QRgb colour);
 
-    // A picture drawn into the image from its top-left corner.
+    // A picture drawn into the image from its top-left corner, one picture
+    // pixel a logical pixel, smoothed on a screen with a larger ratio.
     void DrawPicture(const QImage& picture);
 
     // The colour of the image at a point in the surface's unit.
@@ -113,18 +132,25 @@ public:
     // Mouse handlers; positions in the surface's unit.
     std::function<void(const MouseArgs&)> onMouseDown;
     std::function<void(const MouseArgs&)> onMouseMove;
+    // The surface was moved to a screen with another pixel ratio.
+    std::function<void()> onScreenChange;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     int ToPixelX(float x) const;
     int ToPixelY(float y) const;
     // A box between two corners in the surface's unit, as device pixels.
     QRect PixelBox(float x1, float y1, float x2, float y2) const;
+    // Logical pixels of the container per unit; pixels are the container's
+    // device pixels.
+    double ContainerPixelsPer(ScaleUnit unit) const;
+    void StartImage(double ratio);
     void Grow() const;
     void FillPixels(const QRect& box, QRgb colour);
     void Changed(const QRect& pixels);
@@ -146,6 +172,7 @@ private:
     MouseArgs ArgsOf(QMouseEvent* event) const;
 
     ScaleUnit unit_ = ScaleUnit::Pixel;
+    double ratio_ = 1;
     mutable QImage image_;  // grows lazily: a hidden surface gets no resize event
     QRgb back_ = 0xFFFFFFFF;
     QRgb fore_ = 0xFF000000;

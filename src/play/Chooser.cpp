@@ -33,7 +33,7 @@ void ChooseSwatch(PuzzleState& state, const ChooserParts& parts, const MouseArgs
     const int n = Nearest(args.Y) / Nearest(s);
 
     // The side panel measures in twips; its children are placed in pixels.
-    const double h = PixelsToTwips((n + 0.5) * s) + chooser.Top(ScaleUnit::Twip);
+    const double h = (n + 0.5) * s / chooser.PixelsPer(ScaleUnit::Twip) + chooser.Top(ScaleUnit::Twip);
     line.SetY1(static_cast<float>(h));
     line.SetY2(line.Y1());
     mouse.move(mouse.x(), TwipsToPixels(h - PixelsToTwips(mouse.height()) / 2));

@@ -26,14 +26,25 @@ void ToggleBox(Surface& board, int x0, int x1, int y0, int y1)
     board.Refresh();
 }
 
-FieldBox FieldOnBoard(const Surface& field)
+// The board as the hit test sees it, in points.
+ClueFrame FrameInPoints(const PuzzleState& state, const Surface& field)
 {
-    return {field.Left(ScaleUnit::Point), field.Top(ScaleUnit::Point), field.Width(ScaleUnit::Point),
-            field.Height(ScaleUnit::Point)};
+    return ClueFrameOf(field, ScaleUnit::Point, static_cast<float>(state.CellSize));
 }
 
 // One cell's edge in the board's pixels, not rounded.
-float CellInPixels(int cellSize) { return static_cast<float>(cellSize * PixelsPerUnit(ScaleUnit::Point)); }
+float CellInPixels(const Surface& board, int cellSize)
+{
+    return static_cast<float>(cellSize * board.PixelsPer(ScaleUnit::Point));
+}
+
+// Toggles a clue box, measured in the board's pixels.
+void ToggleClue(const PuzzleState& state, const BoardSurfaces& surfaces, ClueHit::Area area, int line, int away)
+{
+    const ClueFrame frame = ClueFrameOf(surfaces.field, ScaleUnit::Pixel, CellInPixels(surfaces.board, state.CellSize));
+    const BoardBox box = ClueBox(frame, area, line, away);
+    ToggleBox(surfaces.board, Nearest(box.left), Nearest(box.right), Nearest(box.top), Nearest(box.bottom));
+}
 
 }  // namespace
 
@@ -41,7 +52,7 @@ void TickClueAt(const PuzzleState& state, const BoardSurfaces& surfaces, const M
 {
     if (args.Button != 1 && args.Button != 2)
         return;
-    const ClueHit hit = HitClue(state, FieldOnBoard(surfaces.field), args.X, args.Y);
+    const ClueHit hit = HitClue(state, FrameInPoints(state, surfaces.field), args.X, args.Y);
     if (hit.area == ClueHit::Area::Row)
         ToggleRowClue(state, surfaces, hit.line, hit.clue);
     else if (hit.area == ClueHit::Area::Column)
@@ -50,28 +61,18 @@ void TickClueAt(const PuzzleState& state, const BoardSurfaces& surfaces, const M
 
 void PointAtClue(const PuzzleState& state, const BoardSurfaces& surfaces, const MouseArgs& args)
 {
-    const ClueHit hit = HitClue(state, FieldOnBoard(surfaces.field), args.X, args.Y);
+    const ClueHit hit = HitClue(state, FrameInPoints(state, surfaces.field), args.X, args.Y);
     surfaces.board.UseCustomPointer(hit.area != ClueHit::Area::None);
 }
 
 void ToggleRowClue(const PuzzleState& state, const BoardSurfaces& surfaces, int row, int clue)
 {
-    const float p = CellInPixels(state.CellSize);
-    const float l = surfaces.field.Left(ScaleUnit::Pixel);
-    const float t = surfaces.field.Top(ScaleUnit::Pixel);
-    const int n = state.RowClueCount[row];
-    ToggleBox(surfaces.board, Nearest(l - static_cast<float>(n - clue) * p), Nearest(l - static_cast<float>(n - clue - 1) * p),
-              Nearest(static_cast<float>(row) * p + t), Nearest(static_cast<float>(row + 1) * p + t));
+    ToggleClue(state, surfaces, ClueHit::Area::Row, row, state.RowClueCount[row] - 1 - clue);
 }
 
 void ToggleColumnClue(const PuzzleState& state, const BoardSurfaces& surfaces, int column, int clue)
 {
-    const float p = CellInPixels(state.CellSize);
-    const float l = surfaces.field.Left(ScaleUnit::Pixel);
-    const float t = surfaces.field.Top(ScaleUnit::Pixel);
-    const int n = state.ColClueCount[column];
-    ToggleBox(surfaces.board, Nearest(static_cast<float>(column) * p + l), Nearest(static_cast<float>(column + 1) * p + l),
-              Nearest(t - static_cast<float>(n - clue) * p), Nearest(t - static_cast<float>(n - clue - 1) * p));
+    ToggleClue(state, surfaces, ClueHit::Area::Column, column, state.ColClueCount[column] - 1 - clue);
 }
 
 }  // namespace grizzet

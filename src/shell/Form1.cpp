@@ -140,6 +140,8 @@ void Form1::BuildControls()
     HetVeld->onMouseMove = [this](const MouseArgs& a) { HetVeld_MouseMove(a); };
     Picture1->onMouseDown = [this](const MouseArgs& a) { Picture1_MouseDown(a); };
     Picture1->onMouseMove = [this](const MouseArgs& a) { Picture1_MouseMove(a); };
+    // The palette is painted again at the pixels of a new screen; the choice stays.
+    KiezerL->onScreenChange = [this] { PaintChooser(*KiezerL, state.AppFolder); };
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(cmdErrors, &QPushButton::clicked, this, [this] { cmdErrors_Click(); });
     connect(cmdOplossing, &QPushButton::clicked, this, [this] { cmdOplossing_Click(); });

@@ -3,6 +3,7 @@
 #include "solution/Form2.h"
 
 #include "board/Board.h"
+#include "model/Field.h"
 
 #include <QCheckBox>
 
@@ -24,16 +25,16 @@ void Form2::TekenOplossingHokjes()
     picture.Cls();
     for (int x = 0; x < state_.PuzzleWidth; ++x) {
         for (int y = 0; y < state_.PuzzleHeight; ++y) {
-            const int colour = state_.Solution(x, y);
-            const int painted = state_.PlayerGrid(x, y);
             const float x0 = static_cast<float>(x * c);
             const float y0 = static_cast<float>(y * c);
-            picture.FillBox(x0, y0, x0 + c, y0 + c, SwatchColour(chooser_, colour + 1));
+            picture.FillBox(x0, y0, x0 + c, y0 + c, SwatchColour(chooser_, state_.Solution(x, y) + 1));
 
-            if (painted != colour + 1) {
-                const bool wrong = painted != 0;
-                if ((wrong && showErrors) || (!wrong && showMissing))
-                    DrawCellDot(picture, x, y, c, wrong ? ErrorDotColour : MissingDot);
+            // An unpainted cell is never right, and never wrong either.
+            if (IsWrong(state_, x, y)) {
+                if (showErrors)
+                    DrawCellDot(picture, x, y, c, ErrorDotColour);
+            } else if (state_.PlayerGrid(x, y) == 0 && showMissing) {
+                DrawCellDot(picture, x, y, c, MissingDot);
             }
 
             DrawCellEdges(picture, x, y, c, DotEdgeGrey);

@@ -11,16 +11,17 @@ using namespace grizzet::test;
 
 // The clue's ink in its colour inside its box (points) is the ink of the
 // number printed right-aligned one point inside the box, `down` points below
-// its top. At 96 dpi a point is 4/3 pixels.
+// its top. At 96 dpi a point is 4/3 pixels, at 192 dpi 8/3 device pixels.
 static void CheckClue(const Surface& board, const QRectF& box, const QString& number, QRgb colour, float down)
 {
     Surface text;  // measures in pixels, prints in black
     text.SetFontName(QStringLiteral("Arial"));
     text.SetFontSize(board.FontSize());
     text.Print(number);
-    const QRect ink = BoundsOf(board.Image(), QRectF(box.topLeft() * 4 / 3, box.size() * 4 / 3).toRect(), {colour});
+    const double ppp = 4.0 / 3 * Ratio();
+    const QRect ink = BoundsOf(board.Image(), QRectF(box.topLeft() * ppp, box.size() * ppp).toRect(), {colour});
     const QRect ref = BoundsOf(text.Image(), {0, 0, 200, 100}, {0});
-    const QPointF at = (box.topRight() + QPointF(-1, down)) * 4 / 3 - QPointF(text.TextWidth(number), 0);
+    const QPointF at = (box.topRight() + QPointF(-1, down)) * ppp - QPointF(text.TextWidth(number), 0);
     QVERIFY2(ink.size() == ref.size() && QLineF(at, ink.topLeft() - ref.topLeft()).length() < 0.71, qPrintable(number));
 }
 
@@ -70,15 +71,17 @@ private slots:
             for (int j = 0, n = std::max(1, int(s.ColClueCount[q])); j < n; ++j)
                 CheckClue(board, {left + q * c, top - (n - j) * c, c, c}, QString::number(s.ColClueLength(q, j)),
                           ink(s.ColClueColour(q, j)), 0);
-        // Grid lines two pixels wide at the first, every fifth and the last line,
-        // one elsewhere; on the field, the cells' edges alike.
+        // Grid lines one point wide (both its edges' pixels: 2 at 96 dpi, 4 at
+        // 192) at the first, every fifth and the last line, one pixel
+        // elsewhere; on the field, the cells' edges alike.
         const auto grey = [](const QImage& image, QPoint p, QSize run) { return CountOf(image, {p, run}, {GridLineGrey}); };
-        const auto width = [](int i, int last) { return i % 5 && i != last ? 1 : 2; };
+        const int heavy = DevicePixelOf(1, 0).x() + 1, r = int(Ratio());
+        const auto width = [heavy](int i, int last) { return i % 5 && i != last ? 1 : heavy; };
         for (int i = 0; i <= 12; ++i) {
-            QCOMPARE(grey(board.Image(), PixelOf(left + i * c, top / 2), {3, 1}), width(i, 12));
-            QCOMPARE(grey(board.Image(), PixelOf(left / 2, top + i % 8 * c), {1, 3}), width(i % 8, 7));
-            QCOMPARE(grey(game.ui->HetVeld->Image(), PixelOf(i % 12 * c, c / 2), {3, 1}), width(i % 12, 12));
-            QCOMPARE(grey(game.ui->HetVeld->Image(), PixelOf(c / 2, i % 7 * c), {1, 3}), width(i % 7, 7));
+            QCOMPARE(grey(board.Image(), DevicePixelOf(left + i * c, top / 2), {3 * r, 1}), width(i, 12));
+            QCOMPARE(grey(board.Image(), DevicePixelOf(left / 2, top + i % 8 * c), {1, 3 * r}), width(i % 8, 7));
+            QCOMPARE(grey(game.ui->HetVeld->Image(), DevicePixelOf(i % 12 * c, c / 2), {3 * r, 1}), width(i % 12, 12));
+            QCOMPARE(grey(game.ui->HetVeld->Image(), DevicePixelOf(c / 2, i % 7 * c), {1, 3 * r}), width(i % 7, 7));
             QCOMPARE(game.CellMiddle(i % 12, i % 7), game.EmptyColour());
         }
     }
@@ -88,7 +91,8 @@ private slots:
     // cells left the next press says that no errors have been made yet. Then,
     // with the clues next to the field ticked, Reset gives the very board and
     // field of the fresh layout, on the screen too; grey outside the clue
-    // bands stays, and so do cells beyond the puzzle.
+    // bands stays, and so do cells beyond the puzzle. At 200 % the dots keep
+    // their sizes in device pixels, and a cell of 9 points is never laid out.
     void errorsAndReset()
     {
         const struct { int cell, dot; QString title, text; } languages[] = {
@@ -101,10 +105,14 @@ private slots:
             const Controls& ui = game.Start().ui;
             game.state.Language = std::uint8_t(language);
             game.Load({"k.r.y", "kk.bb", "r.k.k", ".....", "yy.y."});
-            QVERIFY(game.LayoutWithCellSize(c));
+            if (!game.LayoutWithCellSize(c)) {
+                QVERIFY(Ratio() != 1);
+                continue;
+            }
             Surface& board = *ui.Picture1;
             const QRect field = ui.HetVeld->geometry();
-            for (const QPoint p : {field.topLeft(), field.topRight() + QPoint(2, 0), field.bottomLeft() + QPoint(0, 2)})
+            const QRect pixels(field.topLeft() * Ratio(), field.size() * Ratio());
+            for (const QPoint p : {pixels.topLeft(), pixels.topRight() + QPoint(2, 0), pixels.bottomLeft() + QPoint(0, 2)})
                 board.SetPixel(p.x() - 1, p.y() - 1, TickGrey);
             const QImage freshBoard = board.Image().copy(), freshField = ui.HetVeld->Image().copy();
 
@@ -113,7 +121,7 @@ private slots:
             game.ClickCell(1, 0);                   // black on the background
             ui.cmdErrors->click();
             const QImage& image = ui.HetVeld->Image();
-            const QRect all(QPoint(0, 0), PixelOf(5 * c, 5 * c));
+            const QRect all(QPoint(0, 0), DevicePixelOf(5 * c, 5 * c));
             QVERIFY(game.boxes.empty() && IsRoundDot(image, CellRect(1, 1, c), Orange, dot));
             QCOMPARE(BoundsOf(image, all, {Orange}), BoundsOf(image, CellRect(1, 0, c) | CellRect(1, 1, c), {Orange}));
             QVERIFY(CountOf(image, all, {GridLineGrey}) == 0 && CountOf(image, all, {EdgeDark}) > 0);

@@ -89,6 +89,8 @@ x11_start_game "$app"
 main=$(x11_wait_window "Vindro Grizzet")
 x11_menu "$main" alt+b 1
 x11_wait_window "heart - Vindro Grizzet" >/dev/null
+# Empty cells take the chooser's device pixel (1, 1), here of its picture smoothed to twice the size.
+empty=$(convert "$app/hamworst.dat" -filter Triangle -resize 200% -depth 8 -format '%[hex:p{1,1}]' info:)
 x11_find_field "$width" "$height" "#$empty"
 awk -v a="$pitch96" -v b="$FIELD_PITCH" 'BEGIN { exit !(b >= 2 * a - 1 && b <= 2 * a + 1) }' ||
   x11_fail "cells of $FIELD_PITCH device pixels at 192 dpi, $pitch96 at 96 dpi"

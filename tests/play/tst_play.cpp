@@ -5,6 +5,7 @@
 #include "support/Game.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QWindow>
 #include <QtTest>
 
@@ -55,6 +56,13 @@ private slots:
         for (float x : {c, 2 * c, 3 * c, 3 * c + 0.1f})
             form.HetVeld_MouseDown({1, x, c / 2});
         QCOMPARE(Screen(game), QStringList({"k-kk--------", "------------"}));
+        // The paint fills every device pixel of the cell inside its edges:
+        // one pixel of outline each side, a heavy one-point top in row 0.
+        const QRect three = CellRect(3, 0, int(c));
+        const int heavy = DevicePixelOf(0, 1).y() + 1;
+        const QRect inside = three.adjusted(1, heavy, -1, -1);
+        QCOMPARE(BoundsOf(ui.HetVeld->Image(), three, {0}), inside);
+        QCOMPARE(CountOf(ui.HetVeld->Image(), three, {0}), inside.width() * inside.height());
         // A painted cell's outline covers the pixels of both its corners, and none beyond.
         const QRect first = CellRect(0, 0, int(c));
         const auto at = [&](int x, int y) { return ui.HetVeld->GetPixel(x, y) & 0xFFFFFF; };
@@ -118,19 +126,25 @@ private slots:
     // line crosses its swatch's middle, with its picture centred on the line.
     // A real press where the left line crosses the chooser reaches the
     // chooser; a reset gives back black and white.
+    // The chooser's pixels are device pixels: at 200 % its swatches are 50
+    // of them high, and the ties of rounding lie elsewhere.
     void chooser()
     {
-        const struct { int buttons; float from, to; const char* picture; QString paint; } rows[] = {
+        const struct { int buttons; float from, to; const char* picture; QString paint; bool tie = false; } rows[] = {
             {1, 140, 140, "kr", "y."}, {1, 0, 0, "kr", "-."}, {1, 224, 224, "kr", "c."},  // any row of a swatch
-            {1, 24.5, 24.5, "kr", "-."}, {2, 24.6f, 24.6f, "kr", "kk"}, {1, 49.5, 49.5, "kr", ".."},  // ties to even
-            {2, 30, 110, "kr", "kb"}, {3, 110, 110, "kr", "k."}, {4, 110, 110, "kr", "k."},  // a drag; both; middle
-            {1, 225, 225, "kr", "k."}, {1, -0.5, -0.5, "kr", "k."}, {1, 74, 74, "k.", ".."}, {1, 75, 75, "k.", "k."}};
+            {1, 24.5, 24.5, "kr", "-.", true}, {2, 24.6f, 24.6f, "kr", "kk", true},  // ties to even
+            {1, 49.5, 49.5, "kr", "..", true}, {2, 30, 110, "kr", "kb"}, {3, 110, 110, "kr", "k."},  // a drag; both
+            {4, 110, 110, "kr", "k."}, {1, 225, 225, "kr", "k."}, {1, -0.5, -0.5, "kr", "k."},        // middle
+            {1, 74, 74, "k.", ".."}, {1, 75, 75, "k.", "k."}};
+        const float r = float(Ratio());
         for (const auto& row : rows) {
+            if (row.tie && r != 1)
+                continue;
             Game game;
             auto [form, ui] = StartGame(game);
             game.LoadFile("two", PictureFile({row.picture}));  // three swatches, or nine
-            form.KiezerL_MouseDown({row.buttons, 24, row.from});
-            form.KiezerL_MouseMove({row.buttons, 24, row.to});
+            form.KiezerL_MouseDown({row.buttons, 24 * r, row.from * r});
+            form.KiezerL_MouseMove({row.buttons, 24 * r, row.to * r});
             game.ClickCell(0, 0, Qt::LeftButton);
             game.ClickCell(1, 0, Qt::RightButton);
             QCOMPARE(Screen(game)[0], row.paint);
@@ -177,11 +191,12 @@ private slots:
             game.Load({"k.kk.k", "......", "rrr.bb", "k....."});
             const float c = game.state.CellSize, left = game.FieldLeft(), top = game.FieldTop();
             const auto at = [&](QPointF p) { return PixelOf(left + p.x() * c, top + p.y() * c); };
+            const auto pixel = [&](QPointF p) { return DevicePixelOf(left + p.x() * c, top + p.y() * c); };
             const QImage before = board->Image().copy();
             QImage ticked = before.copy();
             QPoint probe;
-            for (int y = at(row.box).y(); y < at(row.box + QPointF(1, 1)).y() && row.box != QPoint(); ++y)
-                for (int x = at(row.box).x(); x < at(row.box + QPointF(1, 1)).x(); ++x)
+            for (int y = pixel(row.box).y(); y < pixel(row.box + QPointF(1, 1)).y() && row.box != QPoint(); ++y)
+                for (int x = pixel(row.box).x(); x < pixel(row.box + QPointF(1, 1)).x(); ++x)
                     if ((before.pixel(x, y) & 0xFFFFFF) == WhiteRgb)
                         ticked.setPixel(probe = QPoint(x, y), TickGrey);
 
@@ -190,13 +205,54 @@ private slots:
             SendMouse(board, QEvent::MouseButtonPress, at(row.press), row.buttons);
             SendMouse(board, QEvent::MouseMove, at({-1.5, 0.5}), row.buttons);
             QCOMPARE(board->Image(), ticked);
-            QCOMPARE(ScreenPixel(board, probe), ticked.pixel(probe) & 0xFFFFFF);
+            QCOMPARE(ScreenDevicePixel(board, probe), ticked.pixel(probe) & 0xFFFFFF);
             SendMouse(board, QEvent::MouseButtonPress, at(row.press), row.buttons);
             QCOMPARE(board->Image(), before);
-            QCOMPARE(ScreenPixel(board, probe), before.pixel(probe) & 0xFFFFFF);
+            QCOMPARE(ScreenDevicePixel(board, probe), before.pixel(probe) & 0xFFFFFF);
             SendMouse(board, QEvent::MouseMove, at({-0.5, -0.5}), Qt::NoButton);
             QCOMPARE(board->cursor().shape(), Qt::ArrowCursor);
         }
+    }
+
+    // The window moves to a screen of another pixel ratio (where the tests
+    // run at 200 %, a second screen at twice that): the cells, the tick and
+    // the error dots stay as they were, painting and ticking go on, Reset
+    // removes the ticks, and the next puzzle is drawn at the new ratio.
+    void screenChange()
+    {
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("one screen only");
+        Game game;
+        auto [form, ui] = StartGame(game);
+        game.Load({"k.k", "rk.", "..b"});
+        Surface& board = *ui.Picture1;
+        Surface& field = *ui.HetVeld;
+        const auto clue = [&](int row) { return PixelOf(game.FieldLeft() - 0.5 * game.state.CellSize,
+                                                        game.FieldTop() + (row + 0.5) * game.state.CellSize); };
+        game.ClickCell(0, 0);
+        game.ClickCell(1, 0);  // wrong
+        QTest::mouseClick(&board, Qt::LeftButton, {}, clue(0));
+        ui.cmdErrors->click();
+        const Grid work = game.state.PlayerGrid;
+        const QImage boardBefore = board.Image().copy(), fieldBefore = field.Image().copy();
+
+        form.windowHandle()->setScreen(QGuiApplication::screens().at(1));
+        QApplication::processEvents();
+        QVERIFY(field.devicePixelRatioF() == 2 * Ratio() && field.PixelRatio() == Ratio());
+        QVERIFY(game.state.PlayerGrid.cells == work.cells && board.Image() == boardBefore && field.Image() == fieldBefore);
+        game.ClickCell(2, 0);
+        QTest::mouseClick(&board, Qt::LeftButton, {}, clue(1));
+        QVERIFY(game.state.PlayerGrid(2, 0) == 1 && game.CellMiddle(2, 0) == 0);
+        const QPoint boxCorner = DevicePixelOf(game.FieldLeft() - 0.8 * game.state.CellSize,
+                                               game.FieldTop() + 1.2 * game.state.CellSize);
+        QCOMPARE(board.GetPixel(boxCorner.x(), boxCorner.y()), TickGrey);
+        ui.cmdClear->click();
+        QCOMPARE(CountOf(board.Image(), board.Image().rect(), {TickGrey}), 0);
+
+        game.Load({"kk", ".r"});
+        QVERIFY(board.PixelRatio() == 2 * Ratio() && field.PixelRatio() == 2 * Ratio());
+        QCOMPARE(board.Image().width(), board.PixelSize().width());
+        QVERIFY(game.Playable());
     }
 };
 

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -40,15 +41,24 @@ inline QByteArray RecentIniOf(const std::vector<QByteArray>& paths)
     return bytes;
 }
 
-// What the screen shows at a pixel of a widget: the window's backing store,
-// so a change that was drawn but never flushed does not count.
-inline QRgb ScreenPixel(QWidget* widget, QPoint pixel)
+// What the screen shows at a device pixel of a widget: the window's backing
+// store, so a change that was drawn but never flushed does not count.
+inline QRgb ScreenDevicePixel(QWidget* widget, QPoint pixel)
 {
     QApplication::processEvents();
     QWidget* window = widget->window();
+    if (Ratio() != 1) {
+        // Qt's offscreen screen grabs only the window's logical size from its
+        // device pixels: the backing store is read directly.
+        const auto* store = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+        const QPoint at = widget->mapTo(window, QPoint(0, 0)) * Ratio() + pixel;
+        return store && store->valid(at) ? store->pixel(at) & 0xFFFFFF : 0xFFFFFFFFu;
+    }
     const QPoint at = widget->mapTo(window, pixel);
     return window->screen()->grabWindow(window->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0) & 0xFFFFFF;
 }
+// The same at a logical pixel: its top-left device pixel.
+inline QRgb ScreenPixel(QWidget* widget, QPoint pixel) { return ScreenDevicePixel(widget, pixel * Ratio()); }
 
 class Game {
     QTemporaryDir folder_;  // first, so that it outlives the window
@@ -117,9 +127,13 @@ public:
         return layout(high) == cellSize;
     }
 
-    // A cell's middle on the field in device pixels, and its colour there.
+    // A cell's middle on the field in logical pixels, and its colour there.
     QPoint CellPixel(int x, int y) const { return PixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize); }
-    QRgb CellMiddle(int x, int y) const { return ui->HetVeld->GetPixel(CellPixel(x, y).x(), CellPixel(x, y).y()); }
+    QRgb CellMiddle(int x, int y) const
+    {
+        const QPoint middle = DevicePixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
+        return ui->HetVeld->GetPixel(middle.x(), middle.y());
+    }
     QRgb EmptyColour() const { return SwatchColour(*ui->KiezerL, 0) & 0xFFFFFF; }
     void ClickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {

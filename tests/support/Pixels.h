@@ -3,7 +3,9 @@
 
 #include "platform/Surface.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QRect>
 
 #include <cmath>
@@ -20,18 +22,26 @@ constexpr QRgb TickGrey = Rgb(128, 128, 128); // a ticked clue, and the rim of a
 constexpr QRgb Orange = Rgb(255, 128, 64);
 constexpr QRgb LightGrey = Rgb(192, 192, 192);
 
-// The device pixel of a point on a surface measuring in points.
+// Device pixels per logical pixel of the screen the windows open on: 1, or 2
+// where the tests run again at 200 %.
+inline double Ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
+
+// The logical pixel of a point on a surface measuring in points, where mouse
+// events go and widgets sit.
 inline QPoint PixelOf(double x, double y)
 {
     const double ppp = PixelsPerUnit(ScaleUnit::Point);
     return {static_cast<int>(std::nearbyint(x * ppp)), static_cast<int>(std::nearbyint(y * ppp))};
 }
 
+// The device pixel of such a point: a pixel of the surface's image.
+inline QPoint DevicePixelOf(double x, double y) { return PixelOf(x * Ratio(), y * Ratio()); }
+
 // The device pixels of cell (x, y) of a field or solution picture, both
 // edges included.
 inline QRect CellRect(int x, int y, int cellSize)
 {
-    return QRect(PixelOf(x * cellSize, y * cellSize), PixelOf((x + 1) * cellSize, (y + 1) * cellSize));
+    return QRect(DevicePixelOf(x * cellSize, y * cellSize), DevicePixelOf((x + 1) * cellSize, (y + 1) * cellSize));
 }
 
 // How many pixels of the area have one of the colours.

@@ -24,17 +24,18 @@ private slots:
         game.Write("recent.ini", RecentIniOf({QByteArray::fromStdString(heart), {}, {}, {}, {}}));
         game.form = std::make_unique<Form1>(game.state, QFile::encodeName(game.Folder()).toStdString());
         Form1& form = *game.form;
+        const Controls ui(form);
         form.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&form, 30000));   // a compositor on a busy machine
         QTRY_VERIFY_WITH_TIMEOUT(form.isMaximized() && form.width() > 648, 30000);
         QCOMPARE(form.devicePixelRatioF(), 2.0);
-        QCOMPARE(game.state.MaxSizerLeft, float(form.findChild<QWidget*>("Sizer")->x() * 0.75));
+        QCOMPARE(game.state.MaxSizerLeft, float(ui.Sizer->x() * 0.75));
 
-        auto* recent = form.findChild<QAction*>("MMrecent0");
-        QVERIFY(recent != nullptr && recent->isVisible() && recent->text().contains("heart"));
+        QAction* recent = ui.MMrecent[0];
+        QVERIFY(recent->isVisible() && recent->text().contains("heart"));
         recent->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(form.windowTitle(), "heart - Vindro Grizzet", 30000);
-        QVERIFY(form.findChild<QWidget*>("Picture1")->isVisible() && game.state.PuzzleWidth == 5);
+        QVERIFY(ui.Picture1->isVisible() && game.state.PuzzleWidth == 5);
         QVERIFY(game.boxes.empty());
     }
 };
