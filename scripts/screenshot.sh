@@ -4,6 +4,7 @@
 # upper rows painted with colours picked on the chooser, and two clues ticked.
 #
 #   scripts/screenshot.sh [PROGRAM_FOLDER]
+#   SCALE=2 scripts/screenshot.sh     # docs/screenshot-2x.png: a 200 % desktop, Xft.dpi 192
 #
 # Without a program folder it builds the release build in build/ first.
 set -euo pipefail
@@ -23,14 +24,16 @@ built="$(cd "$built" && pwd)"
 puzzle=parrot.ppm
 painted_rows=10                          # rows painted from the top
 ticked_rows=(0 1)                        # rows whose clue next to the field is ticked
+scale="${SCALE:-1}"
 output="$root/docs/screenshot.png"
+[ "$scale" = 1 ] || output="$root/docs/screenshot-${scale}x.png"
 X11_FAILURE_SHOT="${TMPDIR:-/tmp}/screenshot-failure.png"
 
 work="$(mktemp -d)"
 trap 'x11_stop; rm -rf "$work"' EXIT
 trap 'exit 129' HUP; trap 'exit 130' INT; trap 'exit 143' TERM
 status=0
-x11_start "$work/x11" || status=$?
+X11_SCREEN="$((1280 * scale))x$((1024 * scale))" X11_DPI=$((96 * scale)) x11_start "$work/x11" || status=$?
 [ "$status" -eq 0 ] || x11_fail "no X server could be started"
 
 app="$work/app"
@@ -39,7 +42,8 @@ rm -f "$app/lang.ini" "$app/recent.ini"
 mapfile -t rows < <(x11_solution_rows "$app" "$app/Puzzles/$puzzle")
 height=${#rows[@]}
 width=${#rows[0]}
-empty=$(convert "$app/hamworst.dat" -depth 8 -format '%[hex:p{1,1}]' info:)
+# Empty cells take the chooser's device pixel (1, 1): its picture is smoothed to the screen's scale.
+empty=$(convert "$app/hamworst.dat" -filter Triangle -resize "$((100 * scale))%" -depth 8 -format '%[hex:p{1,1}]' info:)
 
 x11_start_game "$app"
 main=$(x11_wait_window "Vindro Grizzet")
@@ -109,7 +113,7 @@ done
 x11_wait_pixels "$(printf '808080 %.0s' "${ticks[@]}" | sed 's/ $//')" "${ticks[@]}"
 
 # The pointer rests on the side panel, clear of the board.
-xdotool mousemove 1270 1000
+xdotool mousemove $((1270 * scale)) $((1000 * scale))
 mkdir -p "$(dirname "$output")"
 x11_screenshot "$output"
 echo "saved $output"
