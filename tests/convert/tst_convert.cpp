@@ -28,16 +28,17 @@ class TestConvert : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
 
-    QJsonObject Run(const QString& program, const QStringList& arguments, int code, const QString& error = {})
+    // What the program prints, once it ended with that status and said that on its error output.
+    QByteArray Run(const QString& program, const QStringList& arguments, int code, const QString& error = {})
     {
         QProcess process;
         process.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/" + program, arguments);
-        process.waitForFinished(60000);
         [&] {
+            QVERIFY(process.waitForFinished(60000));   // neither hangs
             QCOMPARE(process.exitCode(), code);
             QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(error));
         }();
-        return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        return process.readAllStandardOutput();
     }
 
 private slots:
@@ -61,8 +62,9 @@ private slots:
         QFile in(dir_.filePath("in")), out(dir_.filePath("out.ppm"));
         QVERIFY(in.open(QIODevice::WriteOnly) && in.write(picture) == picture.size());
         in.close();
-        QJsonObject said = Run("grizzet-convert", options.split(' ', Qt::SkipEmptyParts) << in.fileName() << out.fileName(), 0);
-        QJsonObject checked = Run("grizzet-check", {"--solve", out.fileName()}, 0);
+        const QStringList arguments = options.split(' ', Qt::SkipEmptyParts) << in.fileName() << out.fileName();
+        QJsonObject said = QJsonDocument::fromJson(Run("grizzet-convert", arguments, 0)).object();
+        QJsonObject checked = QJsonDocument::fromJson(Run("grizzet-check", {"--solve", out.fileName()}, 0)).object();
         for (QJsonObject* verdict : {&said, &checked})   // the time the solver took aside
             verdict->insert("solve", QJsonObject(verdict->value("solve").toObject()).value("result"));
         QCOMPARE(said, checked);   // the checker's verdict, solution included
@@ -104,11 +106,8 @@ private slots:
             QFile file(in);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
-        QProcess checker;
-        checker.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/grizzet-check", {in});
-        QVERIFY(checker.waitForFinished(60000));
-        QTEST(checker.exitCode(), "checked");
-        const QList<QByteArray> lines = checker.readAllStandardOutput().split('\n');
+        QFETCH(int, checked);
+        const QList<QByteArray> lines = Run("grizzet-check", {in}, checked).split('\n');
         QVERIFY(lines.size() == 2 && QJsonDocument::fromJson(lines[0])["file"] == in && lines[1].isEmpty());
         QFETCH(QString, refusal);
         Run("grizzet-convert", {in, out}, refusal.isEmpty() ? 0 : 1, refusal);
