@@ -50,7 +50,8 @@ private slots:
     {
         Game game;
         const Controls& ui = game.Start().ui;
-        game.LoadFile("hond.ppm", PictureFile(QStringList(9, QStringLiteral("rb.g").repeated(3))));
+        const QByteArray hond = PictureFile(QStringList(9, QStringLiteral("rb.g").repeated(3)));
+        game.LoadFile("hond.ppm", hond);
         game.OpenSolution();
         Form2& window = game.Solution();
         QVERIFY((window.geometry().center() - window.screen()->availableGeometry().center()).manhattanLength() <= 2);
@@ -72,6 +73,10 @@ private slots:
         // 120 twips around it and below it the two legend rows of 18 pixels.
         const QPoint picture = PixelOf(ui.HetVeld->width() * 0.75 + 2, ui.HetVeld->height() * 0.75 + 2);
         QCOMPARE(window.size(), QSize(picture.x() + 16, picture.y() + 68));
+        // The chooser, three swatches tall for the black-and-white picture,
+        // shows all nine colours again for the next colour one.
+        game.LoadFile("hond.ppm", hond);
+        QCOMPARE(SwatchColour(*ui.KiezerL, 8), Rgb(0, 255, 255));
     }
 };
 
