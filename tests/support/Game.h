@@ -54,6 +54,9 @@ inline QRgb ScreenDevicePixel(QWidget* widget, QPoint pixel)
 // The same at a logical pixel: its top-left device pixel.
 inline QRgb ScreenPixel(QWidget* widget, QPoint pixel) { return ScreenDevicePixel(widget, pixel * Ratio()); }
 
+// Any small picture, for the stories that need one.
+inline const QByteArray Heart = PictureFile({"k.k", ".k."});
+
 class Game {
     QTemporaryDir folder_;  // first, so that it outlives the window
 
