@@ -83,7 +83,6 @@ private slots:
                             "`columnClues`:[[[1,0]]],`maxRowClues`:1,`maxColClues`:1}";
         const QString bad = "{`file`:`bad.pbm`,`loaded`:false,`messages`:[{`case`:`invalid-file`,`icon`:`critical`,`title`:`bad.pbm`,"
                             "`text`:`This is not a valid PBM- or PPM-file.`}]}";
-        QTest::newRow("README's cat") << "cat.pbm" << 0 << cat + "}\n";
         QTest::newRow("colours in Dutch") << "--lang nl my.red.ppm" << 0
             << "{`file`:`my.red.ppm`,`loaded`:true,`messages`:[{`case`:`colours`,`icon`:`information`,`title`:`Bitmap te veel "
                "kleuren`,`text`:`Deze bitmap bevat meer dan 8 kleuren. De kleuren zullen worden gecompresseerd. Als u de bitmap "

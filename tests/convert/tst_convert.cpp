@@ -28,6 +28,14 @@ class TestConvert : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
 
+    // A file of these bytes in the test's folder.
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(dir_.filePath(name));
+        [&] { QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()); }();
+        return file.fileName();
+    }
+
     // What the program prints, once it ended with that status and said that on its error output.
     QByteArray Run(const QString& program, const QStringList& arguments, int code, const QString& error = {})
     {
@@ -59,10 +67,8 @@ private slots:
         QFETCH(QByteArray, picture);
         QFETCH(QString, options);
         QFETCH(QString, puzzle);
-        QFile in(dir_.filePath("in")), out(dir_.filePath("out.ppm"));
-        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(picture) == picture.size());
-        in.close();
-        const QStringList arguments = options.split(' ', Qt::SkipEmptyParts) << in.fileName() << out.fileName();
+        QFile out(dir_.filePath("out.ppm"));
+        const QStringList arguments = options.split(' ', Qt::SkipEmptyParts) << Write("in", picture) << out.fileName();
         QJsonObject said = QJsonDocument::fromJson(Run("grizzet-convert", arguments, 0)).object();
         QJsonObject checked = QJsonDocument::fromJson(Run("grizzet-check", {"--solve", out.fileName()}, 0)).object();
         for (QJsonObject* verdict : {&said, &checked})   // the time the solver took aside
@@ -100,12 +106,10 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString in = dir_.filePath("hostile"), out = dir_.filePath("puzzle.pbm");
         QVERIFY(QProcess::execute("rm", {"-rf", in, out}) == 0);
-        if (bytes == "fifo" || bytes == "folder") {
+        if (bytes == "fifo" || bytes == "folder")
             QVERIFY(QProcess::execute(bytes == "fifo" ? "mkfifo" : "mkdir", {in}) == 0);
-        } else {
-            QFile file(in);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        else
+            Write("hostile", bytes);
         QFETCH(int, checked);
         const QList<QByteArray> lines = Run("grizzet-check", {in}, checked).split('\n');
         QVERIFY(lines.size() == 2 && QJsonDocument::fromJson(lines[0])["file"] == in && lines[1].isEmpty());
@@ -119,16 +123,14 @@ private slots:
     // puzzle: a reason, and nothing written.
     void refusals()
     {
-        const QString large = dir_.filePath("large.png"), puzzle = dir_.filePath("p.pbm");
-        QFile file(large);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Png(QStringList(40, QString(60, 'k')))) > 0);
-        file.close();
+        const QByteArray png = Png(QStringList(40, QString(60, 'k')));
+        const QString large = Write("large.png", png), puzzle = dir_.filePath("p.pbm");
         Run("grizzet-convert", {large, puzzle}, 1, "is 60 by 40 pixels, and the game takes at most 50 by 50");
         Run("grizzet-convert", {puzzle + ".none", puzzle}, 1, "cannot be read as a picture");
         Run("grizzet-convert", {large, large}, 1, "is the picture itself");
         Run("grizzet-convert", {"--scale", large, dir_.path()}, 1, "cannot be written");
         Run("grizzet-convert", {large}, 2, "usage: grizzet-convert [--scale] IN OUT");
-        QVERIFY(!QFile::exists(puzzle) && QFileInfo(large).size() == file.size());
+        QVERIFY(!QFile::exists(puzzle) && QFileInfo(large).size() == png.size());
     }
 };
 

@@ -131,7 +131,6 @@ public:
         const QPoint middle = DevicePixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
         return ui->HetVeld->GetPixel(middle.x(), middle.y());
     }
-    QRgb EmptyColour() const { return SwatchColour(*ui->KiezerL, 0) & 0xFFFFFF; }
     void ClickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(ui->HetVeld, button, {}, CellPixel(x, y));
