@@ -28,16 +28,25 @@ class TestConvert : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
 
-    QJsonObject Run(const QString& program, const QStringList& arguments, int code, const QString& error = {})
+    // A file of these bytes in the test's folder.
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(dir_.filePath(name));
+        [&] { QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()); }();
+        return file.fileName();
+    }
+
+    // What the program prints, once it ended with that status and said that on its error output.
+    QByteArray Run(const QString& program, const QStringList& arguments, int code, const QString& error = {})
     {
         QProcess process;
         process.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/" + program, arguments);
-        process.waitForFinished(60000);
         [&] {
+            QVERIFY(process.waitForFinished(60000));   // neither hangs
             QCOMPARE(process.exitCode(), code);
             QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(error));
         }();
-        return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        return process.readAllStandardOutput();
     }
 
 private slots:
@@ -58,11 +67,10 @@ private slots:
         QFETCH(QByteArray, picture);
         QFETCH(QString, options);
         QFETCH(QString, puzzle);
-        QFile in(dir_.filePath("in")), out(dir_.filePath("out.ppm"));
-        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(picture) == picture.size());
-        in.close();
-        QJsonObject said = Run("grizzet-convert", options.split(' ', Qt::SkipEmptyParts) << in.fileName() << out.fileName(), 0);
-        QJsonObject checked = Run("grizzet-check", {"--solve", out.fileName()}, 0);
+        QFile out(dir_.filePath("out.ppm"));
+        const QStringList arguments = options.split(' ', Qt::SkipEmptyParts) << Write("in", picture) << out.fileName();
+        QJsonObject said = QJsonDocument::fromJson(Run("grizzet-convert", arguments, 0)).object();
+        QJsonObject checked = QJsonDocument::fromJson(Run("grizzet-check", {"--solve", out.fileName()}, 0)).object();
         for (QJsonObject* verdict : {&said, &checked})   // the time the solver took aside
             verdict->insert("solve", QJsonObject(verdict->value("solve").toObject()).value("result"));
         QCOMPARE(said, checked);   // the checker's verdict, solution included
@@ -98,17 +106,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString in = dir_.filePath("hostile"), out = dir_.filePath("puzzle.pbm");
         QVERIFY(QProcess::execute("rm", {"-rf", in, out}) == 0);
-        if (bytes == "fifo" || bytes == "folder") {
+        if (bytes == "fifo" || bytes == "folder")
             QVERIFY(QProcess::execute(bytes == "fifo" ? "mkfifo" : "mkdir", {in}) == 0);
-        } else {
-            QFile file(in);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
-        QProcess checker;
-        checker.start(qEnvironmentVariable("GRIZZET_APP_DIR") + "/grizzet-check", {in});
-        QVERIFY(checker.waitForFinished(60000));
-        QTEST(checker.exitCode(), "checked");
-        const QList<QByteArray> lines = checker.readAllStandardOutput().split('\n');
+        else
+            Write("hostile", bytes);
+        QFETCH(int, checked);
+        const QList<QByteArray> lines = Run("grizzet-check", {in}, checked).split('\n');
         QVERIFY(lines.size() == 2 && QJsonDocument::fromJson(lines[0])["file"] == in && lines[1].isEmpty());
         QFETCH(QString, refusal);
         Run("grizzet-convert", {in, out}, refusal.isEmpty() ? 0 : 1, refusal);
@@ -116,20 +119,17 @@ private slots:
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files).filter("puzzle.pbm.").size(), 0);
     }
 
-    // A picture too large without --scale, one that is no picture, and the picture itself as the
-    // puzzle: a reason, and nothing written.
+    // A picture too large without --scale, the picture itself as the puzzle, a folder to write to:
+    // a reason, and nothing written. Files that are no picture are the hostile table's.
     void refusals()
     {
-        const QString large = dir_.filePath("large.png"), puzzle = dir_.filePath("p.pbm");
-        QFile file(large);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Png(QStringList(40, QString(60, 'k')))) > 0);
-        file.close();
+        const QByteArray png = Png(QStringList(40, QString(60, 'k')));
+        const QString large = Write("large.png", png), puzzle = dir_.filePath("p.pbm");
         Run("grizzet-convert", {large, puzzle}, 1, "is 60 by 40 pixels, and the game takes at most 50 by 50");
-        Run("grizzet-convert", {puzzle + ".none", puzzle}, 1, "cannot be read as a picture");
         Run("grizzet-convert", {large, large}, 1, "is the picture itself");
         Run("grizzet-convert", {"--scale", large, dir_.path()}, 1, "cannot be written");
         Run("grizzet-convert", {large}, 2, "usage: grizzet-convert [--scale] IN OUT");
-        QVERIFY(!QFile::exists(puzzle) && QFileInfo(large).size() == file.size());
+        QVERIFY(!QFile::exists(puzzle) && QFileInfo(large).size() == png.size());
     }
 };
 

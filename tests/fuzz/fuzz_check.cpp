@@ -14,28 +14,15 @@
 
 using namespace grizzet;
 
-namespace {
-
-// One file a process, gone when it ends.
-const std::string& FilePath()
-{
-    static const struct TemporaryFile {
-        std::string path = (std::filesystem::temp_directory_path() / ("fuzz-check-" + std::to_string(::getpid()))).string();
-        ~TemporaryFile() { std::remove(path.c_str()); }
-    } file;
-    return file.path;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::ofstream(FilePath(), std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                         static_cast<std::streamsize>(size));
-    const CheckedFile first = CheckFile(FilePath(), English);
+    // One file a process, gone after each input.
+    const std::string path = (std::filesystem::temp_directory_path() / ("fuzz-check-" + std::to_string(::getpid()))).string();
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const CheckedFile first = CheckFile(path, English);
     bool good = true;
     for (const std::uint8_t language : {English, Dutch, Italian}) {
-        const CheckedFile checked = language == English ? first : CheckFile(FilePath(), language);
+        const CheckedFile checked = language == English ? first : CheckFile(path, language);
         const std::string line = DescribeFile(checked).Text();
         const bool reduced = !checked.messages.empty() && !checked.messages[0].critical;
         const bool hints = line.find("\"hints\":[{") != std::string::npos;
@@ -45,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const char c : line)
             good = good && static_cast<unsigned char>(c) >= 0x20;
     }
+    std::remove(path.c_str());
     if (!good)
         std::abort();
     return 0;

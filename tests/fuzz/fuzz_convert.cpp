@@ -4,24 +4,11 @@
 // for cell as the picture.
 #include "convert/Picture.h"
 #include "model/AuthorNetpbm.h"
-#include "model/LoadPuzzle.h"
+#include "MemorySteps.h"
 
 #include <cstdlib>
 
 using namespace grizzet;
-
-namespace {
-
-struct MemorySteps : LoadSteps {
-    explicit MemorySteps(std::string file) : file(std::move(file)) {}
-    std::string file;
-    int messages = 0;
-    bool FindFile(const std::string&) override { return true; }
-    std::unique_ptr<ByteSource> OpenFile(const std::string&) override { return std::make_unique<MemorySource>(file); }
-    void ShowMessage(const LoadMessage&) override { ++messages; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -33,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool good = picture.colours.size() == std::size_t(picture.width) * std::size_t(picture.height);
     if (picture.width > MaxSide || picture.height > MaxSide)
         picture = ScaledToFit(picture);
-    MemorySteps steps(PuzzleFileOf(picture.width, picture.height, picture.colours));
+    const std::string file = PuzzleFileOf(picture.width, picture.height, picture.colours);
+    MemorySteps steps(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
     PuzzleState state;
     good = good && LoadPuzzle(state, "out.ppm", steps) && steps.messages == 0 && state.PuzzleWidth == picture.width
         && state.PuzzleHeight == picture.height;

@@ -1,26 +1,11 @@
 // Fuzz target: the Netpbm reader on any bytes. A load ends in exactly one
 // critical message, or in a picture of 1 to 50 by 1 to 50 cells in the colours
 // on offer whose clues cover its coloured cells; the same bytes, the same end.
-#include "model/LoadPuzzle.h"
+#include "MemorySteps.h"
 
 #include <cstdlib>
 
 using namespace grizzet;
-
-namespace {
-
-struct MemorySteps : LoadSteps {
-    MemorySteps(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
-    const std::uint8_t* data;
-    std::size_t size;
-    int swatches = 0, critical = 0;
-    bool FindFile(const std::string&) override { return true; }
-    std::unique_ptr<ByteSource> OpenFile(const std::string&) override { return std::make_unique<MemorySource>(data, size); }
-    void ShowMessage(const LoadMessage& message) override { critical += message.critical; }
-    void SetChooserSwatches(int count) override { swatches = count; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

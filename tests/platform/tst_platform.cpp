@@ -1,5 +1,5 @@
 // What the windows' tests cannot see of the platform layer: the artwork at a
-// screen's scale, and a drawing surface's image outliving a smaller size.
+// screen's scale.
 #include "platform/Artwork.h"
 #include "platform/Surface.h"
 
@@ -32,20 +32,6 @@ private slots:
         QCOMPARE(PointerOf(":/hand.png", {7, 13}, 1).pixmap().size(), QSize(32, 32));
 
         QCOMPARE(WindowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {64, 64}}));
-    }
-
-    // What was drawn beyond a smaller size shows again when the surface grows
-    // back: the chooser shrinks to three swatches for a black-and-white
-    // picture and needs all nine again for the next colour one.
-    void imageOutlivesASmallerSize()
-    {
-        Surface surface;
-        surface.resize(25, 225);
-        surface.FillBox(0, 200, 25, 225, qRgb(0, 255, 255));
-        surface.resize(25, 75);
-        surface.FillBox(0, 0, 25, 25, qRgb(255, 0, 0));
-        surface.resize(25, 225);
-        QCOMPARE(surface.GetPixel(1, 201), 0x00FFFFu);
     }
 };
 

@@ -14,8 +14,6 @@
 using namespace grizzet;
 using namespace grizzet::test;
 
-const QByteArray Heart = PictureFile({"k.k", ".k."});
-
 // Runs the action when a load first turns Reset off: after the lookup, before the file is opened.
 struct BeforeTheRead : QObject {
     std::function<void()> action;
@@ -107,7 +105,9 @@ private slots:
         QVERIFY(QDir(game.Folder()).entryList({"*.*.*", "*~", "*.tmp"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
-    // One whole game as a player goes through it.
+    // One whole game as a player goes through it. What each step shows is
+    // for the board, play and solution stories to check; this one goes
+    // through them all in one run, for the memory checker.
     void wholeGame()
     {
         Game game;
@@ -115,17 +115,13 @@ private slots:
         game.LoadFile("heart.pbm", Heart);
         game.ClickCell(1, 0);   // white in the picture: an error
         QVERIFY(game.Playable());
-        const QImage painted = ui.Picture1->grab().toImage();
         QTest::mouseClick(ui.cmdErrors, Qt::LeftButton);
-        const QImage dotted = ui.Picture1->grab().toImage();
         game.OpenSolution();
         QTest::mouseClick(game.Solution().chkFouten, Qt::LeftButton);
         QTest::mouseClick(game.Solution().cmdOK, Qt::LeftButton);
         const float half = game.state.CellSize / 2;   // the last clue of row 0 is left of cell (0, 0)
         QTest::mouseClick(ui.Picture1, Qt::LeftButton, {}, PixelOf(game.FieldLeft() - half, game.FieldTop() + half));
-        QVERIFY(dotted != painted && ui.Picture1->grab().toImage() != dotted && !game.Solution().isVisible());
         QTest::mouseClick(ui.cmdClear, Qt::LeftButton);
-        QCOMPARE(game.state.PlayerGrid(0, 0) + game.state.PlayerGrid(1, 0), 0);
         ui.MMitaliano->trigger();
         QVERIFY(game.Playable());
         form.close();

@@ -84,48 +84,43 @@ private slots:
         }
     }
 
-    // Random square puzzles against every picture that fits; half of them take their columns from another
-    // picture. Line logic may strike no colour of such a picture. With these seeds every verdict comes up,
-    // and "none" both from line logic and from the search.
-    void verdicts_data()
-    {
-        QTest::addColumn<QString>("palette");
-        QTest::addColumn<int>("side");
-        QTest::newRow("5x5, one black in three") << "k.." << 5;
-        QTest::newRow("3x3, touching colours") << "rbg." << 3;
-    }
-
+    // Random square puzzles against every picture that fits, 5 by 5 with one black in three and 3 by 3
+    // of touching colours; half of them take their columns from another picture. Line logic may strike
+    // no colour of such a picture. With these seeds every verdict comes up, and "none" both from line
+    // logic and from the search.
     void verdicts()
     {
-        QFETCH(QString, palette);
-        QFETCH(int, side);
-        QRandomGenerator random(21);
-        for (int round = 0; round < 300; ++round) {
-            const QStringList art = RandomArt(random, side, side, palette);
-            PuzzleClues clues = CluesOfArt(art);
-            clues.cols = CluesOfArt(round % 2 ? RandomArt(random, side, side, palette) : art).cols;
+        for (const std::pair<QString, int>& set : {std::pair<QString, int>{"k..", 5}, {"rbg.", 3}}) {
+            const QString palette = set.first;
+            const int side = set.second;  // a name of its own, for the lambda below
+            QRandomGenerator random(21);
+            for (int round = 0; round < 300; ++round) {
+                const QStringList art = RandomArt(random, side, side, palette);
+                PuzzleClues clues = CluesOfArt(art);
+                clues.cols = CluesOfArt(round % 2 ? RandomArt(random, side, side, palette) : art).cols;
 
-            // Up to two pictures that fit: the fillings of each row, tested against the columns.
-            QList<QStringList> options, solutions;
-            for (int y = 0; y < side; ++y)
-                options << Fillings(clues.rows[y], std::vector<ColourSet>(side, AllColours), QString(palette).remove('.') + '.');
-            std::function<void(const QStringList&)> place = [&](const QStringList& top) {
-                if (top.size() == side && Same(CluesOfArt(top), clues))
-                    solutions << top;
-                for (const QString& row : top.size() < side ? options[top.size()] : QStringList{})
-                    solutions.size() < 2 ? place(top + QStringList{row}) : void();
-            };
-            place({});
+                // Up to two pictures that fit: the fillings of each row, tested against the columns.
+                QList<QStringList> options, solutions;
+                for (int y = 0; y < side; ++y)
+                    options << Fillings(clues.rows[y], std::vector<ColourSet>(side, AllColours), QString(palette).remove('.') + '.');
+                std::function<void(const QStringList&)> place = [&](const QStringList& top) {
+                    if (top.size() == side && Same(CluesOfArt(top), clues))
+                        solutions << top;
+                    for (const QString& row : top.size() < side ? options[top.size()] : QStringList{})
+                        solutions.size() < 2 ? place(top + QStringList{row}) : void();
+                };
+                place({});
 
-            const SolveReport report = SolvePuzzle(clues, SolveLimits{100000, 0});  // no clock: the same every run
-            const Verdict verdict = solutions.isEmpty() ? Verdict::None : solutions.size() > 1 ? Verdict::Multiple
-                                  : report.undecidedByLines == 0 ? Verdict::UniqueByLines : Verdict::Unique;
-            QVERIFY2(report.verdict == verdict && report.solutionsFound == solutions.size(), qPrintable(art.join('/')));
-            for (int s = 0; s < report.solutionsFound; ++s) {
-                const QStringList found = ArtOf(s ? report.second : report.first, side, side);
-                QVERIFY2(Same(CluesOfArt(found), clues) && (s == 0 || found != ArtOf(report.first, side, side)), qPrintable(art.join('/')));
-                for (int i = 0; i < side * side; ++i)
-                    QVERIFY2((report.byLines[i % side + MaxSide * (i / side)] >> ColourOf(found[i / side][i % side])) & 1, qPrintable(art.join('/')));
+                const SolveReport report = SolvePuzzle(clues, SolveLimits{100000, 0});  // no clock: the same every run
+                const Verdict verdict = solutions.isEmpty() ? Verdict::None : solutions.size() > 1 ? Verdict::Multiple
+                                      : report.undecidedByLines == 0 ? Verdict::UniqueByLines : Verdict::Unique;
+                QVERIFY2(report.verdict == verdict && report.solutionsFound == solutions.size(), qPrintable(art.join('/')));
+                for (int s = 0; s < report.solutionsFound; ++s) {
+                    const QStringList found = ArtOf(s ? report.second : report.first, side, side);
+                    QVERIFY2(Same(CluesOfArt(found), clues) && (s == 0 || found != ArtOf(report.first, side, side)), qPrintable(art.join('/')));
+                    for (int i = 0; i < side * side; ++i)
+                        QVERIFY2((report.byLines[i % side + MaxSide * (i / side)] >> ColourOf(found[i / side][i % side])) & 1, qPrintable(art.join('/')));
+                }
             }
         }
     }

@@ -59,18 +59,12 @@ inline QByteArray PictureFile(const QStringList& rows)
 {
     const QString art = rows.join(QString());
     const bool pbm = std::all_of(art.begin(), art.end(), [](QChar cell) { return ColourOf(cell) <= White; });
-    QByteArray bytes = (pbm ? "P1\n" : "P3\n") + QByteArray::number(rows[0].size()) + ' '
-                       + QByteArray::number(rows.size()) + (pbm ? "\n" : "\n1\n");
-    for (const QString& row : rows) {
-        for (QChar cell : row) {
-            const std::uint32_t rgb = DisplayColour[ColourOf(cell)];
-            bytes += pbm ? QByteArray(rgb == 0 ? "1 " : "0 ")
-                         : QByteArray::number((rgb >> 16) & 1) + ' ' + QByteArray::number((rgb >> 8) & 1) + ' '
-                               + QByteArray::number(rgb & 1) + "  ";
-        }
-        bytes += '\n';
+    QString bytes = QString(pbm ? "P1 %1 %2\n" : "P3 %1 %2 1\n").arg(rows[0].size()).arg(rows.size());
+    for (QChar cell : art) {
+        const std::uint32_t rgb = DisplayColour[ColourOf(cell)];
+        bytes += pbm ? QString(rgb == 0 ? "1 " : "0 ") : QString("%1 %2 %3  ").arg(rgb >> 16 & 1).arg(rgb >> 8 & 1).arg(rgb & 1);
     }
-    return bytes;
+    return bytes.toLatin1();
 }
 
 }  // namespace grizzet::test

@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -42,23 +41,21 @@ inline QByteArray RecentIniOf(const std::vector<QByteArray>& paths)
 }
 
 // What the screen shows at a device pixel of a widget: the window's backing
-// store, so a change that was drawn but never flushed does not count.
+// store once pending paints are done, read directly, since Qt's offscreen
+// screen grabs only the window's logical size from its device pixels.
 inline QRgb ScreenDevicePixel(QWidget* widget, QPoint pixel)
 {
     QApplication::processEvents();
     QWidget* window = widget->window();
-    if (Ratio() != 1) {
-        // Qt's offscreen screen grabs only the window's logical size from its
-        // device pixels: the backing store is read directly.
-        const auto* store = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
-        const QPoint at = widget->mapTo(window, QPoint(0, 0)) * Ratio() + pixel;
-        return store && store->valid(at) ? store->pixel(at) & 0xFFFFFF : 0xFFFFFFFFu;
-    }
-    const QPoint at = widget->mapTo(window, pixel);
-    return window->screen()->grabWindow(window->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0) & 0xFFFFFF;
+    const auto* store = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+    const QPoint at = widget->mapTo(window, QPoint(0, 0)) * Ratio() + pixel;
+    return store && store->valid(at) ? store->pixel(at) & 0xFFFFFF : 0xFFFFFFFFu;
 }
 // The same at a logical pixel: its top-left device pixel.
 inline QRgb ScreenPixel(QWidget* widget, QPoint pixel) { return ScreenDevicePixel(widget, pixel * Ratio()); }
+
+// Any small picture, for the stories that need one.
+inline const QByteArray Heart = PictureFile({"k.k", ".k."});
 
 class Game {
     QTemporaryDir folder_;  // first, so that it outlives the window
@@ -134,7 +131,6 @@ public:
         const QPoint middle = DevicePixelOf((x + 0.5) * state.CellSize, (y + 0.5) * state.CellSize);
         return ui->HetVeld->GetPixel(middle.x(), middle.y());
     }
-    QRgb EmptyColour() const { return SwatchColour(*ui->KiezerL, 0) & 0xFFFFFF; }
     void ClickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(ui->HetVeld, button, {}, CellPixel(x, y));
