@@ -214,6 +214,27 @@ private slots:
         }
     }
 
+    // A tick greys the box's pixels above 240 in red, green and blue, and
+    // whitens those less than 14 from the tick grey in each; others stay.
+    void tickThresholds()
+    {
+        const QRgb planted[] = {Rgb(241, 241, 241), Rgb(240, 255, 255), Rgb(255, 240, 255), Rgb(255, 255, 240),
+                                Rgb(141, 115, 141), Rgb(142, 128, 128), Rgb(128, 114, 128), Rgb(128, 128, 142)};
+        const QRgb ticked[] = {TickGrey, planted[1], planted[2], planted[3], WhiteRgb, planted[5], planted[6], planted[7]};
+        Game game;
+        StartGame(game);
+        game.Load({"k"});
+        Surface* board = game.ui->Picture1;
+        const float c = game.state.CellSize;
+        const QPoint corner = DevicePixelOf(game.FieldLeft() - c, game.FieldTop()) + QPoint(2, 2);
+        for (int i = 0; i < 8; ++i)
+            board->SetPixel(corner.x() + i, corner.y(), planted[i]);
+        SendMouse(board, QEvent::MouseButtonPress, PixelOf(game.FieldLeft() - c / 2, game.FieldTop() + c / 2),
+                  Qt::LeftButton);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(board->GetPixel(corner.x() + i, corner.y()) & 0xFFFFFF, ticked[i]);
+    }
+
     // The window moves to a screen of another pixel ratio (where the tests
     // run at 200 %, a second screen at twice that): the cells, the tick and
     // the error dots stay as they were, painting and ticking go on, Reset

@@ -72,6 +72,14 @@ private slots:
         // 120 twips around it and below it the two legend rows of 18 pixels.
         const QPoint picture = PixelOf(ui.HetVeld->width() * 0.75 + 2, ui.HetVeld->height() * 0.75 + 2);
         QCOMPARE(window.size(), QSize(picture.x() + 16, picture.y() + 68));
+        // Lefts as designed (120 and 480 twips), the legend rows below the
+        // picture after the margin above it, OK flush with its right edge.
+        const QRect p = window.Picture1->geometry(), one = window.Image1->geometry(), two = window.Image2->geometry();
+        QCOMPARE(QList<int>({one.left(), two.left(), window.chkFouten->x(), window.chkOntbreken->x()}),
+                 QList<int>({8, 8, 32, 32}));
+        QCOMPARE(QList<int>({one.top(), two.top(), window.chkFouten->y(), window.chkOntbreken->y(), window.cmdOK->y()}),
+                 QList<int>({2 * p.top() + p.height(), one.bottom() + 1 + p.top(), one.top(), two.top(), one.top()}));
+        QCOMPARE(window.cmdOK->geometry().right(), p.right());
         // The chooser, three swatches tall for the black-and-white picture,
         // shows all nine colours again for the next colour one.
         game.LoadFile("hond.ppm", hond);
