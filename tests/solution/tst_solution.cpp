@@ -75,11 +75,10 @@ private slots:
         // Lefts as designed (120 and 480 twips), the legend rows below the
         // picture after the margin above it, OK flush with its right edge.
         const QRect p = window.Picture1->geometry(), one = window.Image1->geometry(), two = window.Image2->geometry();
-        QCOMPARE(QList<int>({one.left(), two.left(), window.chkFouten->x(), window.chkOntbreken->x()}),
-                 QList<int>({8, 8, 32, 32}));
-        QCOMPARE(QList<int>({one.top(), two.top(), window.chkFouten->y(), window.chkOntbreken->y(), window.cmdOK->y()}),
-                 QList<int>({2 * p.top() + p.height(), one.bottom() + 1 + p.top(), one.top(), two.top(), one.top()}));
-        QCOMPARE(window.cmdOK->geometry().right(), p.right());
+        QCOMPARE(QList<QPoint>({one.topLeft(), two.topLeft(), window.chkFouten->pos(), window.chkOntbreken->pos(),
+                                window.cmdOK->geometry().topRight()}),
+                 QList<QPoint>({{8, 2 * p.top() + p.height()}, {8, one.bottom() + 1 + p.top()}, {32, one.top()},
+                                {32, two.top()}, {p.right(), one.top()}}));
         // The chooser, three swatches tall for the black-and-white picture,
         // shows all nine colours again for the next colour one.
         game.LoadFile("hond.ppm", hond);
