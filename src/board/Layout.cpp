@@ -137,10 +137,19 @@ void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWi
     const ClueFrame frame{bandWidth, fieldTop, fieldWidth, fieldHeight, static_cast<float>(c)};
     DrawRowClues(board, surfaces.chooser, state, frame);
     DrawColumnClues(board, surfaces.chooser, state, frame);
-    DrawGridLines(board, state, c, bandWidth, fieldTop);
 
-    surfaces.field.Move(bandWidth, fieldTop, ScaleUnit::Point);
-    surfaces.field.Resize(fieldWidth, fieldHeight, ScaleUnit::Point);
+    Surface& field = surfaces.field;
+    field.Move(bandWidth, fieldTop, ScaleUnit::Point);
+    field.Resize(fieldWidth, fieldHeight, ScaleUnit::Point);
+    // The field sits on whole logical pixels, which on a finer screen can be
+    // a device pixel off the board's points: there the board's lines run on
+    // from the field's own, without a step where they meet and with outer
+    // edges as heavy as the inner ones. At 100 % the board keeps its lines.
+    if (board.PixelRatio() == 1.0)
+        DrawGridLines(board, state, c, bandWidth, fieldTop);
+    else
+        DrawGridLines(board, state, c, static_cast<float>(field.Left(ScaleUnit::Pixel) / board.PixelsPer(ScaleUnit::Point)),
+                      static_cast<float>(field.Top(ScaleUnit::Pixel) / board.PixelsPer(ScaleUnit::Point)));
     state.CellSize = static_cast<std::int16_t>(c);
 }
 

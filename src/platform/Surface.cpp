@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace grizzet {
 
@@ -47,11 +48,20 @@ Surface::Surface(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
-QSize Surface::PixelSize() const
+namespace {
+
+// The device pixels Qt shows a rectangle of a window on: a corner at half a
+// pixel (at 150 %) goes to the next pixel.
+QRect ShownPixels(const QRect& logical, double ratio)
 {
-    // Whole device pixels, as a picture box's inner size in pixels always is.
-    return QSize(Nearest(width() * ratio_), Nearest(height() * ratio_));
+    const auto shown = [ratio](int value) { return static_cast<int>(std::floor(value * ratio + 0.5)); };
+    return QRect(QPoint(shown(logical.left()), shown(logical.top())),
+                 QPoint(shown(logical.left() + logical.width()) - 1, shown(logical.top() + logical.height()) - 1));
 }
+
+}  // namespace
+
+QSize Surface::PixelSize() const { return ShownPixels(QRect(mapTo(window(), QPoint(0, 0)), size()), ratio_).size(); }
 
 float Surface::ScaleWidth() const { return static_cast<float>(PixelSize().width() / PixelsPerScaleUnit()); }
 float Surface::ScaleHeight() const { return static_cast<float>(PixelSize().height() / PixelsPerScaleUnit()); }
@@ -76,10 +86,36 @@ void Surface::Resize(float width, float height, ScaleUnit containerUnit)
     resize(std::max(0, Nearest(width * ppu)), std::max(0, Nearest(height * ppu)));
 }
 
-float Surface::Left(ScaleUnit unit) const { return static_cast<float>(x() / ContainerPixelsPer(unit)); }
-float Surface::Top(ScaleUnit unit) const { return static_cast<float>(y() / ContainerPixelsPer(unit)); }
-float Surface::Width(ScaleUnit unit) const { return static_cast<float>(width() / ContainerPixelsPer(unit)); }
-float Surface::Height(ScaleUnit unit) const { return static_cast<float>(height() / ContainerPixelsPer(unit)); }
+QRect Surface::PixelsInContainer() const
+{
+    const QWidget* container = parentWidget();
+    if (!container)
+        return QRect(QPoint(0, 0), PixelSize());
+    const auto* surface = qobject_cast<const Surface*>(container);
+    const double ratio = surface ? surface->ratio_ : ratio_;
+    const QPoint origin = ShownPixels(QRect(container->mapTo(window(), QPoint(0, 0)), QSize()), ratio).topLeft();
+    return ShownPixels(QRect(mapTo(window(), QPoint(0, 0)), size()), ratio).translated(-origin);
+}
+
+float Surface::Left(ScaleUnit unit) const
+{
+    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().left() : x() / PixelsPerUnit(unit));
+}
+
+float Surface::Top(ScaleUnit unit) const
+{
+    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().top() : y() / PixelsPerUnit(unit));
+}
+
+float Surface::Width(ScaleUnit unit) const
+{
+    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().width() : width() / PixelsPerUnit(unit));
+}
+
+float Surface::Height(ScaleUnit unit) const
+{
+    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().height() : height() / PixelsPerUnit(unit));
+}
 
 void Surface::StartImage(double ratio)
 {

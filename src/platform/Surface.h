@@ -52,7 +52,7 @@ public:
     // Device pixels per logical pixel of the image; the screen's ratio when
     // the image was started.
     double PixelRatio() const { return ratio_; }
-    // The inner area in device pixels.
+    // The inner area in device pixels, as many as the screen shows it on.
     QSize PixelSize() const;
 
     // Inner size in the surface's unit.
@@ -60,7 +60,7 @@ public:
     float ScaleHeight() const;
 
     // Position and size of this surface in a given unit of its container; a
-    // pixel is the container's device pixel.
+    // pixel is the container's device pixel, whole as the screen shows it.
     void Move(float left, float top, ScaleUnit containerUnit);
     void Resize(float width, float height, ScaleUnit containerUnit);
     float Left(ScaleUnit containerUnit) const;
@@ -150,6 +150,8 @@ private:
     // Logical pixels of the container per unit; pixels are the container's
     // device pixels.
     double ContainerPixelsPer(ScaleUnit unit) const;
+    // The device pixels of the container's image the surface is shown over.
+    QRect PixelsInContainer() const;
     void StartImage(double ratio);
     void Grow() const;
     void FillPixels(const QRect& box, QRgb colour);

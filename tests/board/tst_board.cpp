@@ -83,6 +83,42 @@ private slots:
             QCOMPARE(grey(game.ui->HetVeld->Image(), DevicePixelOf(i % 12 * c, c / 2), {3 * r, 1}), width(i % 12, 12));
             QCOMPARE(grey(game.ui->HetVeld->Image(), DevicePixelOf(c / 2, i % 7 * c), {1, 3 * r}), width(i % 7, 7));
         }
+
+        // As the window shows it, with the field on whole logical pixels
+        // wherever its points fall: thin lines one device pixel wide, the
+        // heavy ones, the field's edges among them, within one of each other;
+        // at 200 % the band's lines meet the field's without a step.
+        for (const float side : {331.f, 347.f, 389.f}) {
+            game.state.MaxSizerLeft = game.state.MaxSizerBottomTop = side;
+            game.form->LayoutBoard();
+            const QImage shot = game.form->grab().toImage();
+            const QRect field(game.ui->HetVeld->mapTo(game.form.get(), QPoint(0, 0)) * r, game.ui->HetVeld->PixelSize());
+            const int inCell = DevicePixelOf(s.CellSize / 2.0, 0).x();
+            const auto lines = [&](QPoint from, QPoint step) {
+                std::vector<QPoint> found;  // start and width of each run of grey
+                for (QPoint p = from; shot.valid(p); p += step)
+                    if ((shot.pixel(p) & 0xFFFFFF) != GridLineGrey)
+                        continue;
+                    else if (!found.empty() && found.back().x() + found.back().y() == QPoint::dotProduct(p, step))
+                        found.back().ry()++;
+                    else
+                        found.push_back({QPoint::dotProduct(p, step), 1});
+                return found;
+            };
+            const auto across = lines({field.left() - 9, field.top() + inCell}, {1, 0});
+            const auto down = lines({field.left() + inCell, field.top() - 9}, {0, 1});
+            QVERIFY(across.size() == 13 && down.size() == 8);
+            std::vector<int> heavy;
+            for (int i = 0; i < 21; ++i) {
+                const int at = i < 13 ? across[i].y() : down[i - 13].y(), last = i < 13 ? 12 : 7;
+                if (width(i % 13, last) == 1)
+                    QCOMPARE(at, 1);
+                else
+                    heavy.push_back(at);
+            }
+            QVERIFY(*std::max_element(heavy.begin(), heavy.end()) - *std::min_element(heavy.begin(), heavy.end()) <= 1);
+            QVERIFY(r == 1 || lines({field.left() - inCell, field.top() - 9}, {0, 1}) == down);
+        }
     }
 
     // A game in each language. Two wrong cells get round dots and every edge
