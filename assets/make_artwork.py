@@ -453,16 +453,18 @@ ERROR_DOT = (255, 128, 64)
 MISSING_DOT = (192, 192, 192)
 
 
-def make_dot(width, height, inner, diameter=10):
-    image = Image(width, height)
+def make_dot(width, height, inner, diameter=10, scale=1):
+    """The dot in a width x height picture, drawn at scale times the pixels each
+    way: the same circle, its rim one pixel wide at every scale."""
+    image = Image(width * scale, height * scale)
     cx, cy = width / 2.0, height / 2.0
     r2 = (diameter / 2.0) ** 2 + 0.5
 
     def inside(x, y):
-        return (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r2
+        return ((x + 0.5) / scale - cx) ** 2 + ((y + 0.5) / scale - cy) ** 2 <= r2
 
-    for y in range(height):
-        for x in range(width):
+    for y in range(image.height):
+        for x in range(image.width):
             if inside(x, y):
                 rim = any(not inside(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
                 image.put(x, y, RIM if rim else inner)
@@ -484,6 +486,8 @@ def artwork():
         "hamworst.png": make_hamworst(),
         "legend_error.png": make_dot(16, 18, ERROR_DOT),
         "legend_missing.png": make_dot(17, 18, MISSING_DOT),
+        "legend_error@2x.png": make_dot(16, 18, ERROR_DOT, scale=2),
+        "legend_missing@2x.png": make_dot(17, 18, MISSING_DOT, scale=2),
         **{"icon_%d.png" % size: make_desktop_icon(size) for size in DESKTOP_ICON_SIZES},
     }
 
@@ -494,6 +498,7 @@ def check(pictures):
              "pencil@2x.png": (64, 64), "hand@2x.png": (64, 64),
              "mouse1.png": (37, 36), "mouse2.png": (37, 36), "hamworst.png": (25, 225),
              "legend_error.png": (16, 18), "legend_missing.png": (17, 18),
+             "legend_error@2x.png": (32, 36), "legend_missing@2x.png": (34, 36),
              **{"icon_%d.png" % size: (size, size) for size in DESKTOP_ICON_SIZES}}
     for name, size in sizes.items():
         assert (pictures[name].width, pictures[name].height) == size, name
@@ -523,10 +528,13 @@ def check(pictures):
                 (255, 128, 64), (224, 224, 224)}
     assert (r, g, b) not in reserved
 
-    for name, inner in (("legend_error.png", ERROR_DOT), ("legend_missing.png", MISSING_DOT)):
-        picture = pictures[name]
-        colours = {picture.get(x, y) for y in range(picture.height) for x in range(picture.width)}
-        assert colours == {TRANSPARENT, rgba(RIM), rgba(inner)}, name
+    # The legends hold the marks' exact colours, the inner one in the middle.
+    for name, inner in (("legend_error", ERROR_DOT), ("legend_missing", MISSING_DOT)):
+        for name in (name + ".png", name + "@2x.png"):
+            picture = pictures[name]
+            colours = {picture.get(x, y) for y in range(picture.height) for x in range(picture.width)}
+            assert colours == {TRANSPARENT, rgba(RIM), rgba(inner)}, name
+            assert picture.get(picture.width // 2, picture.height // 2) == rgba(inner), name
 
 
 def main():

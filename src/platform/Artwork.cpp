@@ -19,18 +19,26 @@ QIcon WindowIcon()
     return icon;
 }
 
-QCursor PointerOf(const QString& picture, QPoint hotSpot, qreal devicePixelRatio)
+QPixmap ArtworkAt(const QString& picture, qreal devicePixelRatio)
 {
     ::InitArtwork();
     QPixmap pixmap;
     if (devicePixelRatio > 1) {
-        // The hot spot stays in the 32 x 32 picture's pixels: Qt scales it by the ratio.
         QString sharp = picture;
         sharp.insert(sharp.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
         if (pixmap.load(sharp))
             pixmap.setDevicePixelRatio(2);
     }
-    if (pixmap.isNull() && !pixmap.load(picture))
+    if (pixmap.isNull())
+        pixmap.load(picture);
+    return pixmap;
+}
+
+QCursor PointerOf(const QString& picture, QPoint hotSpot, qreal devicePixelRatio)
+{
+    // The hot spot stays in the 32 x 32 picture's pixels: Qt scales it by the ratio.
+    const QPixmap pixmap = ArtworkAt(picture, devicePixelRatio);
+    if (pixmap.isNull())
         return QCursor(Qt::ArrowCursor);
     return QCursor(pixmap, hotSpot.x(), hotSpot.y());
 }

@@ -1,5 +1,6 @@
 // The game's own artwork at the screen's scale: the window icon, the two
-// pointers and the mouse pictures beside the chooser.
+// pointers, the solution window's legends and the mouse pictures beside the
+// chooser.
 #pragma once
 
 #include <QCursor>
@@ -17,8 +18,13 @@ namespace grizzet {
 // every size at once), and menus take the installed desktop icons.
 QIcon WindowIcon();
 
-// A pointer from its 32 x 32 picture (":/pencil.png"), or its 64 x 64
-// "@2x" version where the screen has more than one device pixel to a pixel;
+// A compiled-in picture (":/legend_error.png"), or its "@2x" version at a
+// pixel ratio of 2 where the screen has more than one device pixel to a
+// pixel: either way it covers the same pixels of a 96-dpi screen. Null if
+// neither is there.
+QPixmap ArtworkAt(const QString& picture, qreal devicePixelRatio);
+
+// A pointer from its 32 x 32 picture (":/pencil.png") at the screen's scale;
 // the hot spot in the 32 x 32 picture's pixels. The arrow if it is missing.
 QCursor PointerOf(const QString& picture, QPoint hotSpot, qreal devicePixelRatio);
 

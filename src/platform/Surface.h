@@ -124,8 +124,8 @@ public:
         return image_;
     }
 
-    // The surface's own pointer, or the arrow.
-    void SetCustomPointer(const QCursor& cursor) { custom_ = cursor; }
+    // The surface's own pointer, or the arrow; a new one shows at once where it is in use.
+    void SetCustomPointer(const QCursor& cursor) { custom_ = cursor; if (customOn_) setCursor(custom_); }
     void UseCustomPointer(bool on);
     bool UsesCustomPointer() const { return customOn_; }
 

@@ -117,14 +117,12 @@ void Form1::BuildControls()
     Picture1->SetFontName(QStringLiteral("Arial"));
     Picture1->SetFontSize(8.25f);
     Picture1->Cls();
-    Picture1->SetCustomPointer(PointerOf(QStringLiteral(":/hand.png"), {7, 13}, devicePixelRatioF()));
 
     HetVeld = Place(new Surface(Picture1), 1920, 600, 735, 1455);
     HetVeld->SetScaleUnit(ScaleUnit::Point);
     HetVeld->SetBackColor(GridGrey);
     HetVeld->SetForeColor(qRgb(0, 0, 0));
     HetVeld->Cls();
-    HetVeld->SetCustomPointer(PointerOf(QStringLiteral(":/pencil.png"), {11, 20}, devicePixelRatioF()));
     HetVeld->UseCustomPointer(true);
 
     Image1 = Place(new QWidget(Picture1), 120, 480, 1575, 1335);
@@ -140,8 +138,12 @@ void Form1::BuildControls()
     HetVeld->onMouseMove = [this](const MouseArgs& a) { HetVeld_MouseMove(a); };
     Picture1->onMouseDown = [this](const MouseArgs& a) { Picture1_MouseDown(a); };
     Picture1->onMouseMove = [this](const MouseArgs& a) { Picture1_MouseMove(a); };
-    // The palette is painted again at the pixels of a new screen; the choice stays.
-    KiezerL->onScreenChange = [this] { PaintChooser(*KiezerL, state.AppFolder); };
+    // The palette and the artwork are made again at the pixels of a new
+    // screen; the choice stays, and so do the board and the field as drawn.
+    KiezerL->onScreenChange = [this] {
+        PaintChooser(*KiezerL, state.AppFolder);
+        ShowArtwork();
+    };
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(cmdErrors, &QPushButton::clicked, this, [this] { cmdErrors_Click(); });
     connect(cmdOplossing, &QPushButton::clicked, this, [this] { cmdOplossing_Click(); });

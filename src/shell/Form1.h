@@ -93,6 +93,9 @@ private:
     float FreeHeight() const;
 
     void SwitchLanguage(std::uint8_t language);
+    // The mouse pictures and the pointers of the field and the board, at the
+    // pixels of the window's present screen.
+    void ShowArtwork();
     // Reads "recent.ini" into the emptied recent list.
     void ReadRecent();
     // The list in the File menu and in "recent.ini".

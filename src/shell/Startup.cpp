@@ -62,8 +62,7 @@ void Form1::Form_Load()
     default: MMenglish_Click(); break;
     }
 
-    ShowPicture(*MuisL, state.AppFolder + "mouse1.dat");
-    ShowPicture(*MuisR, state.AppFolder + "mouse2.dat");
+    ShowArtwork();
 
     state.RecentFiles = RecentList();
     ReadRecent();
@@ -71,6 +70,14 @@ void Form1::Form_Load()
 
     PaintChooser(*KiezerL, state.AppFolder);
     KiezerSet();
+}
+
+void Form1::ShowArtwork()
+{
+    ShowPicture(*MuisL, state.AppFolder + "mouse1.dat");
+    ShowPicture(*MuisR, state.AppFolder + "mouse2.dat");
+    Picture1->SetCustomPointer(PointerOf(QStringLiteral(":/hand.png"), {7, 13}, Picture1->devicePixelRatioF()));
+    HetVeld->SetCustomPointer(PointerOf(QStringLiteral(":/pencil.png"), {11, 20}, HetVeld->devicePixelRatioF()));
 }
 
 void Form1::Form_Unload()

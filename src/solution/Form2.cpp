@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 #include <utility>
@@ -29,11 +28,10 @@ Form2::Form2(QWidget& owner, const PuzzleState& state, const Surface& field, con
     Picture1->SetBackColor(GridGrey);
     Picture1->Cls();
 
+    // The legends' pictures come at each opening, at the screen's scale.
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/legend_error.png")));
     Image1->setGeometry(TwipsToPixels(120), 0, 16, 18);
     Image2 = new QLabel(this);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/legend_missing.png")));
     Image2->setGeometry(TwipsToPixels(120), 0, 17, 18);
 
     chkFouten = new QCheckBox(this);

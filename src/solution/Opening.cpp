@@ -1,5 +1,6 @@
 // Give Solution: size the solution window to the field and show it, modeless.
 #include "model/PickText.h"
+#include "platform/Artwork.h"
 #include "platform/Dialogs.h"
 #include "solution/Form2.h"
 
@@ -47,6 +48,9 @@ void Form2::Open()
         placed_ = true;
     }
 
+    // The legends, like the picture, at the pixels of the screen it opens on.
+    Image1->setPixmap(ArtworkAt(QStringLiteral(":/legend_error.png"), devicePixelRatioF()));
+    Image2->setPixmap(ArtworkAt(QStringLiteral(":/legend_missing.png"), devicePixelRatioF()));
     TekenOplossingHokjes();
 
     show();

@@ -79,6 +79,10 @@ private slots:
                                 window.cmdOK->geometry().topRight()}),
                  QList<QPoint>({{8, 2 * p.top() + p.height()}, {8, one.bottom() + 1 + p.top()}, {32, one.top()},
                                 {32, two.top()}, {p.right(), one.top()}}));
+        // The legends at the screen's pixels, in the marks' own colours.
+        const QImage error = window.Image1->pixmap().toImage(), missing = window.Image2->pixmap().toImage();
+        QVERIFY(error.devicePixelRatio() == Ratio() && (error.pixel(error.rect().center()) & 0xFFFFFF) == Orange
+                && missing.devicePixelRatio() == Ratio() && (missing.pixel(missing.rect().center()) & 0xFFFFFF) == LightGrey);
         // The chooser, three swatches tall for the black-and-white picture,
         // shows all nine colours again for the next colour one.
         game.LoadFile("hond.ppm", hond);
