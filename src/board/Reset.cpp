@@ -27,18 +27,41 @@ void RemoveClueTicks(Surface& board, const Surface& field)
     }
 }
 
+// Every cell drawn empty, all at once: the fill of all cells, then the edges
+// they share. Cell by cell gives the same pixels, since a cell's fill only
+// overlaps earlier cells on its own outline, which it draws again.
+void DrawEmptyCells(Surface& field, int columns, int rows, int cellSize, QRgb fill)
+{
+    const float c = static_cast<float>(cellSize);
+    const float right = static_cast<float>(columns) * c, bottom = static_cast<float>(rows) * c;
+    field.FillBox(0, 0, right, bottom, fill);
+    for (int x = 0; x <= columns; ++x) {
+        const float at = static_cast<float>(x) * c;
+        if (x % 5 == 0 && x < columns)
+            field.FillBox(at, 0, at + 1, bottom, GridGrey);
+        else
+            field.DrawLine(at, 0, at, bottom, GridGrey);
+    }
+    for (int y = 0; y <= rows; ++y) {
+        const float at = static_cast<float>(y) * c;
+        if (y % 5 == 0 && y < rows)
+            field.FillBox(0, at, right, at + 1, GridGrey);
+        else
+            field.DrawLine(0, at, right, at, GridGrey);
+    }
+}
+
 }  // namespace
 
 void EmptyField(PuzzleState& state, const BoardSurfaces& surfaces)
 {
     Surface& field = surfaces.field;
     field.Cls();
-    for (int x = 0; x < state.PuzzleWidth; ++x) {
-        for (int y = 0; y < state.PuzzleHeight; ++y) {
+    for (int x = 0; x < state.PuzzleWidth; ++x)
+        for (int y = 0; y < state.PuzzleHeight; ++y)
             state.PlayerGrid(x, y) = 0;
-            DrawCell(field, x, y, state.CellSize, SwatchColour(surfaces.chooser, state.PlayerGrid(x, y)), GridGrey);
-        }
-    }
+    if (state.PuzzleWidth > 0 && state.PuzzleHeight > 0)
+        DrawEmptyCells(field, state.PuzzleWidth, state.PuzzleHeight, state.CellSize, SwatchColour(surfaces.chooser, 0));
     RemoveClueTicks(surfaces.board, field);
     surfaces.board.Refresh();
     state.PuzzleSolved = 0;

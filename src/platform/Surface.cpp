@@ -24,15 +24,17 @@ double LogicalDpi()
     return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
-double PixelsPerUnit(ScaleUnit unit)
+double PixelsPerUnit(ScaleUnit unit, double dpi)
 {
     switch (unit) {
-    case ScaleUnit::Twip: return LogicalDpi() / 1440.0;
-    case ScaleUnit::Point: return LogicalDpi() / 72.0;
+    case ScaleUnit::Twip: return dpi / 1440.0;
+    case ScaleUnit::Point: return dpi / 72.0;
     case ScaleUnit::Pixel: break;
     }
     return 1.0;
 }
+
+double PixelsPerUnit(ScaleUnit unit) { return PixelsPerUnit(unit, LogicalDpi()); }
 
 int TwipsToPixels(double twips) { return Nearest(twips * PixelsPerUnit(ScaleUnit::Twip)); }
 
@@ -120,15 +122,17 @@ float Surface::Height(ScaleUnit unit) const
 void Surface::StartImage(double ratio)
 {
     ratio_ = ratio;
-    image_ = QImage(PixelSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    dpi_ = LogicalDpi();
+    image_ = QImage(ImageSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     // Texts are measured and set at the image's own resolution: a point is
     // as many device pixels as the screen gives it.
-    const int dotsPerMetre = Nearest(LogicalDpi() * ratio_ / MetresPerInch);
+    const int dotsPerMetre = Nearest(dpi_ * ratio_ / MetresPerInch);
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
     image_.fill(back_);
     FontChanged();
     pixelsChanged_ = QRect();
+    Cleared();
 }
 
 void Surface::FollowScreen()
@@ -145,6 +149,7 @@ void Surface::Cls()
     FollowScreen();
     Grow();
     image_.fill(back_);
+    Cleared();
     currentX_ = 0;
     currentY_ = 0;
     Changed(QRect(QPoint(0, 0), PixelSize()));
@@ -172,6 +177,7 @@ void Surface::DrawLine(float x1, float y1, float x2, float y2, QRgb colour)
         painter.setPen(QPen(QColor::fromRgb(colour), 0));
         painter.drawLine(from, to);
         painter.drawPoint(to);
+        Used(colour);
     }
     Changed(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
 }
@@ -202,6 +208,7 @@ void Surface::FillPixels(const QRect& box, QRgb colour)
     const QRect clipped = box & image_.rect();
     if (clipped.isEmpty())
         return;
+    Used(colour);
     const QRgb pixel = colour | 0xFF000000u;
     uchar* const bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
@@ -220,6 +227,7 @@ void Surface::DrawDot(float x, float y, QRgb colour)
     const int top = Nearest(y * ppu) - drawWidth_ / 2;
     const double radiusSquared = d * d / 4;
     const QRgb pixel = colour | 0xFF000000u;
+    Used(colour);
     uchar* const bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
     for (int j = 0; j < drawWidth_; ++j) {
@@ -246,6 +254,7 @@ void Surface::DrawPicture(const QImage& picture)
         QPainter painter(&image_);
         painter.drawImage(0, 0, shown);
     }
+    anyColour_ = true;
     Changed(shown.rect());
 }
 
@@ -263,6 +272,7 @@ void Surface::SetPixel(int x, int y, QRgb colour)
     if (image_.valid(x, y)) {
         image_.setPixel(x, y, colour | 0xFF000000u);
         pixelsChanged_ |= QRect(x, y, 1, 1);
+        pixelsSet_ |= QRect(x, y, 1, 1);
     }
 }
 
@@ -271,11 +281,22 @@ void Surface::ReplaceColour(const QRect& pixels, QRgb from, QRgb to)
     Grow();
     if (!pixels.isValid())
         return;
-    const QRect clipped = pixels & image_.rect();
+    QRect clipped = pixels & image_.rect();
+    // A colour that no shape, text or picture has drawn since the image was
+    // cleared can only be where pixels were set one by one: after a layout,
+    // none at all.
+    if (!MayHold(from))
+        clipped &= pixelsSet_;
     const QRgb old = from | 0xFF000000u;
     const QRgb replacement = to | 0xFF000000u;
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        // Most rows hold none: counted first, in a loop the compiler vectorises.
+        int hits = 0;
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            hits += row[x] == old;
+        if (hits == 0)
+            continue;
         int first = -1, last = -1;
         for (int x = clipped.left(); x <= clipped.right(); ++x) {
             if (row[x] == old) {
@@ -285,8 +306,10 @@ void Surface::ReplaceColour(const QRect& pixels, QRgb from, QRgb to)
                 last = x;
             }
         }
-        if (first >= 0)
+        if (first >= 0) {
             pixelsChanged_ |= QRect(first, y, last - first + 1, 1);
+            Used(to);
+        }
     }
 }
 
@@ -352,12 +375,19 @@ void Surface::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
+QSize Surface::ImageSize() const
+{
+    // Shown from a whole device pixel, the surface covers at most its size
+    // times the ratio, rounded up.
+    return QSize(static_cast<int>(std::ceil(width() * ratio_)), static_cast<int>(std::ceil(height() * ratio_)));
+}
+
 void Surface::Grow() const
 {
     // The image grows with the surface and never shrinks, so what was drawn
     // beyond a smaller size shows again when the surface grows back. A hidden
     // surface gets no resize event, hence the check before every drawing.
-    const QSize needed = image_.size().expandedTo(PixelSize());
+    const QSize needed = image_.size().expandedTo(ImageSize());
     if (needed == image_.size())
         return;
     QImage grown(needed, QImage::Format_RGB32);
@@ -368,6 +398,28 @@ void Surface::Grow() const
     painter.drawImage(0, 0, image_);
     painter.end();
     image_ = grown;
+    Used(back_);
+}
+
+void Surface::Cleared() const
+{
+    clearedWith_ = back_;
+    colours_.clear();
+    anyColour_ = false;
+    pixelsSet_ = QRect();
+}
+
+void Surface::Used(QRgb colour) const
+{
+    colour |= 0xFF000000u;
+    if (colour != clearedWith_ && std::find(colours_.begin(), colours_.end(), colour) == colours_.end())
+        colours_.push_back(colour);
+}
+
+bool Surface::MayHold(QRgb colour) const
+{
+    colour |= 0xFF000000u;
+    return anyColour_ || colour == clearedWith_ || std::find(colours_.begin(), colours_.end(), colour) != colours_.end();
 }
 
 MouseArgs Surface::ArgsOf(QMouseEvent* event) const

@@ -35,6 +35,7 @@ struct MouseArgs {
 // Logical pixels per unit at the screen's logical dpi (96 dpi: 4/3 a point,
 // 1/15 a twip): the unit widgets are placed in.
 double PixelsPerUnit(ScaleUnit unit);
+double PixelsPerUnit(ScaleUnit unit, double dpi);
 double LogicalDpi();
 // The windows are placed in twips; their controls sit on whole pixels.
 int TwipsToPixels(double twips);
@@ -47,7 +48,7 @@ public:
 
     void SetScaleUnit(ScaleUnit unit) { unit_ = unit; }
     // Device pixels per unit of the image; a pixel is a device pixel.
-    double PixelsPer(ScaleUnit unit) const { return unit == ScaleUnit::Pixel ? 1.0 : PixelsPerUnit(unit) * ratio_; }
+    double PixelsPer(ScaleUnit unit) const { return unit == ScaleUnit::Pixel ? 1.0 : PixelsPerUnit(unit, dpi_) * ratio_; }
     double PixelsPerScaleUnit() const { return PixelsPer(unit_); }
     // Device pixels per logical pixel of the image; the screen's ratio when
     // the image was started.
@@ -153,8 +154,15 @@ private:
     // The device pixels of the container's image the surface is shown over.
     QRect PixelsInContainer() const;
     void StartImage(double ratio);
+    // Room for every device pixel the surface may be shown on, wherever it sits.
+    QSize ImageSize() const;
     void Grow() const;
     void FillPixels(const QRect& box, QRgb colour);
+    // What the image may hold since it was last cleared: its background, the
+    // colours drawn in, and pixels set one by one (see ReplaceColour).
+    void Cleared() const;
+    void Used(QRgb colour) const;
+    bool MayHold(QRgb colour) const;
     void Changed(const QRect& pixels);
     void FontChanged();
     struct FontMeasures {
@@ -175,6 +183,7 @@ private:
 
     ScaleUnit unit_ = ScaleUnit::Pixel;
     double ratio_ = 1;
+    double dpi_ = 96;  // the screen's logical dpi when the image was started
     mutable QImage image_;  // grows lazily: a hidden surface gets no resize event
     QRgb back_ = 0xFFFFFFFF;
     QRgb fore_ = 0xFF000000;
@@ -186,6 +195,10 @@ private:
     QHash<QString, Stamp> stamps_;
     QRect pending_;        // asked to repaint, not painted yet
     QRect pixelsChanged_;  // changed pixel by pixel since the last Refresh
+    mutable QRgb clearedWith_ = 0;
+    mutable std::vector<QRgb> colours_;
+    mutable bool anyColour_ = false;
+    mutable QRect pixelsSet_;  // set pixel by pixel since the image was cleared
     float currentX_ = 0;
     float currentY_ = 0;
     int drawWidth_ = 1;

@@ -80,11 +80,13 @@ void Surface::Print(const QString& text)
             if (image_.valid(at))
                 reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = pixel;
         }
+        Used(fore_);
     } else {
         QPainter painter(&image_);
         painter.setFont(font_);
         painter.setPen(QColor::fromRgb(fore_));
         painter.drawText(QPointF(origin.x(), origin.y() + measures.ascent), text);
+        anyColour_ = true;
     }
     Changed(box.toAlignedRect());
     currentX_ = 0;
