@@ -6,22 +6,33 @@
 #include "model/Fitting.h"
 #include "platform/Surface.h"
 
+#include <array>
+#include <vector>
+
 namespace grizzet {
 
 namespace {
 
 const QString WidthSample = QStringLiteral("10 ");
 
-// The clue colour of a colour number, read from the chooser; yellow and cyan
-// are darkened to stay legible on the white board.
-QRgb ClueColour(const Surface& chooser, int colour)
+// How clues are written: each colour number's clue colour, read from the
+// chooser once (yellow and cyan darkened to stay legible on the white
+// board), and the text of each length.
+struct ClueInk {
+    std::array<QRgb, ColourCount> colours{};
+    std::array<QString, MaxSide + 1> numbers;
+};
+
+ClueInk ClueInkOf(const Surface& chooser)
 {
-    const QRgb read = SwatchColour(chooser, colour + 1) & 0xFFFFFF;
-    if (read == 0xFFFF00)
-        return qRgb(192, 192, 0);
-    if (read == 0x00FFFF)
-        return qRgb(0, 192, 192);
-    return read;
+    ClueInk ink;
+    for (int colour = 0; colour < ColourCount; ++colour) {
+        const QRgb read = SwatchColour(chooser, colour + 1) & 0xFFFFFF;
+        ink.colours[colour] = read == 0xFFFF00 ? qRgb(192, 192, 0) : read == 0x00FFFF ? qRgb(0, 192, 192) : read;
+    }
+    for (int length = 0; length <= MaxSide; ++length)
+        ink.numbers[length] = QString::number(length);
+    return ink;
 }
 
 // Clues of a line: up to the first empty slot after the first; an empty
@@ -36,35 +47,35 @@ int ShownClues(const ClueTable& lengths, int line)
     return n;
 }
 
-void DrawClue(Surface& board, const Surface& chooser, int length, int colour, float right, float top)
+void DrawClue(Surface& board, const ClueInk& ink, int length, int colour, float right, float top)
 {
-    const QString text = QString::number(length);
+    const QString& text = ink.numbers[length];
     board.SetCurrentX(right - board.TextWidth(text));
     board.SetCurrentY(top);
-    board.SetForeColor(ClueColour(chooser, colour));
+    board.SetForeColor(ink.colours[colour]);
     board.Print(text);
 }
 
 // Each clue right-aligned one point inside its box, the last one next to the
 // field; row clues one point below the box's top, column clues on it.
-void DrawRowClues(Surface& board, const Surface& chooser, const PuzzleState& state, const ClueFrame& frame)
+void DrawRowClues(Surface& board, const ClueInk& ink, const PuzzleState& state, const ClueFrame& frame)
 {
     for (int r = 0; r < state.PuzzleHeight; ++r) {
         const int n = ShownClues(state.RowClueLength, r);
         for (int j = n - 1; j >= 0; --j) {
             const BoardBox box = ClueBox(frame, ClueHit::Area::Row, r, n - 1 - j);
-            DrawClue(board, chooser, state.RowClueLength(r, j), state.RowClueColour(r, j), box.right - 1, box.top + 1);
+            DrawClue(board, ink, state.RowClueLength(r, j), state.RowClueColour(r, j), box.right - 1, box.top + 1);
         }
     }
 }
 
-void DrawColumnClues(Surface& board, const Surface& chooser, const PuzzleState& state, const ClueFrame& frame)
+void DrawColumnClues(Surface& board, const ClueInk& ink, const PuzzleState& state, const ClueFrame& frame)
 {
     for (int q = 0; q < state.PuzzleWidth; ++q) {
         const int n = ShownClues(state.ColClueLength, q);
         for (int j = n - 1; j >= 0; --j) {
             const BoardBox box = ClueBox(frame, ClueHit::Area::Column, q, n - 1 - j);
-            DrawClue(board, chooser, state.ColClueLength(q, j), state.ColClueColour(q, j), box.right - 1, box.top);
+            DrawClue(board, ink, state.ColClueLength(q, j), state.ColClueColour(q, j), box.right - 1, box.top);
         }
     }
 }
@@ -75,22 +86,18 @@ bool IsHeavyLine(int i, int last) { return i % 5 == 0 || i == last; }
 void DrawGridLines(Surface& board, const PuzzleState& state, int c, float bandWidth, float fieldTop)
 {
     const int w = state.PuzzleWidth, h = state.PuzzleHeight;
+    std::vector<Surface::Corners> lines;
     const float xe = bandWidth + static_cast<float>(w * c) + 1;
     for (int i = 0; i <= h; ++i) {
         const float y = fieldTop + static_cast<float>(i * c);
-        if (IsHeavyLine(i, h))
-            board.FillBox(0, y, xe, y + 1, GridGrey);
-        else
-            board.DrawLine(0, y, xe, y, GridGrey);
+        lines.push_back({0, y, xe, IsHeavyLine(i, h) ? y + 1 : y});
     }
     const float ye = fieldTop + static_cast<float>(h * c) + 1;
     for (int i = 0; i <= w; ++i) {
         const float x = bandWidth + static_cast<float>(i * c);
-        if (IsHeavyLine(i, w))
-            board.FillBox(x, 0, x + 1, ye, GridGrey);
-        else
-            board.DrawLine(x, 0, x, ye, GridGrey);
+        lines.push_back({x, 0, IsHeavyLine(i, w) ? x + 1 : x, ye});
     }
+    board.FillBoxes(lines, GridGrey);
 }
 
 }  // namespace
@@ -135,8 +142,9 @@ void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWi
     const float fieldWidth = static_cast<float>(state.PuzzleWidth * c + 1);
     const float fieldHeight = static_cast<float>(state.PuzzleHeight * c + 1);
     const ClueFrame frame{bandWidth, fieldTop, fieldWidth, fieldHeight, static_cast<float>(c)};
-    DrawRowClues(board, surfaces.chooser, state, frame);
-    DrawColumnClues(board, surfaces.chooser, state, frame);
+    const ClueInk ink = ClueInkOf(surfaces.chooser);
+    DrawRowClues(board, ink, state, frame);
+    DrawColumnClues(board, ink, state, frame);
 
     Surface& field = surfaces.field;
     field.Move(bandWidth, fieldTop, ScaleUnit::Point);

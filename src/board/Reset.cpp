@@ -5,6 +5,8 @@
 #include "model/Rounding.h"
 #include "platform/Surface.h"
 
+#include <vector>
+
 namespace grizzet {
 
 namespace {
@@ -35,20 +37,16 @@ void DrawEmptyCells(Surface& field, int columns, int rows, int cellSize, QRgb fi
     const float c = static_cast<float>(cellSize);
     const float right = static_cast<float>(columns) * c, bottom = static_cast<float>(rows) * c;
     field.FillBox(0, 0, right, bottom, fill);
+    std::vector<Surface::Corners> edges;
     for (int x = 0; x <= columns; ++x) {
         const float at = static_cast<float>(x) * c;
-        if (x % 5 == 0 && x < columns)
-            field.FillBox(at, 0, at + 1, bottom, GridGrey);
-        else
-            field.DrawLine(at, 0, at, bottom, GridGrey);
+        edges.push_back({at, 0, x % 5 == 0 && x < columns ? at + 1 : at, bottom});
     }
     for (int y = 0; y <= rows; ++y) {
         const float at = static_cast<float>(y) * c;
-        if (y % 5 == 0 && y < rows)
-            field.FillBox(0, at, right, at + 1, GridGrey);
-        else
-            field.DrawLine(0, at, right, at, GridGrey);
+        edges.push_back({0, at, right, y % 5 == 0 && y < rows ? at + 1 : at});
     }
+    field.FillBoxes(edges, GridGrey);
 }
 
 }  // namespace

@@ -148,11 +148,16 @@ void Surface::Cls()
 {
     FollowScreen();
     Grow();
-    image_.fill(back_);
+    // Pixels not drawn on since the last clear still hold its colour: on a
+    // large board at 200 % most of the white margin needs no filling again.
+    if (back_ == clearedWith_)
+        FillPixels(drawn_, back_);
+    else
+        image_.fill(back_);
     Cleared();
     currentX_ = 0;
     currentY_ = 0;
-    Changed(QRect(QPoint(0, 0), PixelSize()));
+    Show(QRect(QPoint(0, 0), PixelSize()));
 }
 
 int Surface::ToPixelX(float x) const { return Nearest(x * PixelsPerScaleUnit()); }
@@ -199,6 +204,30 @@ void Surface::FillBox(float x1, float y1, float x2, float y2, QRgb colour)
     const QRect box = PixelBox(x1, y1, x2, y2);
     FillPixels(box, colour);
     Changed(box);
+}
+
+void Surface::FillBoxes(const std::vector<Corners>& boxes, QRgb colour)
+{
+    Grow();
+    std::vector<QRect> pixels;
+    QRect all;
+    for (const Corners& box : boxes) {
+        pixels.push_back(PixelBox(box.x1, box.y1, box.x2, box.y2) & image_.rect());
+        all |= pixels.back();
+    }
+    if (all.isEmpty())
+        return;
+    Used(colour);
+    // Row by row through every box: a long vertical line drawn on its own
+    // would touch one pixel in each of thousands of rows, far apart in memory.
+    const QRgb pixel = colour | 0xFF000000u;
+    for (int y = all.top(); y <= all.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (const QRect& box : pixels)
+            if (y >= box.top() && y <= box.bottom())
+                std::fill_n(row + box.left(), box.width(), pixel);
+    }
+    Changed(all);
 }
 
 void Surface::FillPixels(const QRect& box, QRgb colour)
@@ -273,6 +302,7 @@ void Surface::SetPixel(int x, int y, QRgb colour)
         image_.setPixel(x, y, colour | 0xFF000000u);
         pixelsChanged_ |= QRect(x, y, 1, 1);
         pixelsSet_ |= QRect(x, y, 1, 1);
+        drawn_ |= QRect(x, y, 1, 1);
     }
 }
 
@@ -308,6 +338,7 @@ void Surface::ReplaceColour(const QRect& pixels, QRgb from, QRgb to)
         }
         if (first >= 0) {
             pixelsChanged_ |= QRect(first, y, last - first + 1, 1);
+            drawn_ |= QRect(first, y, last - first + 1, 1);
             Used(to);
         }
     }
@@ -399,6 +430,8 @@ void Surface::Grow() const
     painter.end();
     image_ = grown;
     Used(back_);
+    if (back_ != clearedWith_)
+        drawn_ = image_.rect();
 }
 
 void Surface::Cleared() const
@@ -407,6 +440,7 @@ void Surface::Cleared() const
     colours_.clear();
     anyColour_ = false;
     pixelsSet_ = QRect();
+    drawn_ = QRect();
 }
 
 void Surface::Used(QRgb colour) const
@@ -446,6 +480,12 @@ void Surface::mouseMoveEvent(QMouseEvent* event)
 }
 
 void Surface::Changed(const QRect& pixels)
+{
+    drawn_ |= pixels;
+    Show(pixels);
+}
+
+void Surface::Show(const QRect& pixels)
 {
     // One growing rectangle until the next paint: thousands of small updates
     // (a reset, error marks) would each be merged into Qt's dirty region.

@@ -97,6 +97,12 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2, QRgb colour);
     void DrawBox(float x1, float y1, float x2, float y2, QRgb colour);
     void FillBox(float x1, float y1, float x2, float y2, QRgb colour);
+    // Many filled boxes, or straight lines (a box whose corners share an x or
+    // a y), in one colour: a grid's lines at once.
+    struct Corners {
+        float x1, y1, x2, y2;
+    };
+    void FillBoxes(const std::vector<Corners>& boxes, QRgb colour);
     // A round dot centred on (x, y) whose diameter is the pen width in pixels.
     void SetDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
     int DrawWidth() const { return drawWidth_; }
@@ -163,7 +169,9 @@ private:
     void Cleared() const;
     void Used(QRgb colour) const;
     bool MayHold(QRgb colour) const;
+    // Pixels drawn on: noted, and shown at the next paint.
     void Changed(const QRect& pixels);
+    void Show(const QRect& pixels);
     void FontChanged();
     struct FontMeasures {
         QFontMetricsF metrics;
@@ -177,6 +185,7 @@ private:
     struct Stamp {
         bool exact = false;
         std::vector<QPoint> pixels;
+        QRect bounds;
     };
     const Stamp& StampOf(const QString& text);
     MouseArgs ArgsOf(QMouseEvent* event) const;
@@ -199,6 +208,7 @@ private:
     mutable std::vector<QRgb> colours_;
     mutable bool anyColour_ = false;
     mutable QRect pixelsSet_;  // set pixel by pixel since the image was cleared
+    mutable QRect drawn_;      // every pixel drawn on since then
     float currentX_ = 0;
     float currentY_ = 0;
     int drawWidth_ = 1;

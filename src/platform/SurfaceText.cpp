@@ -75,20 +75,24 @@ void Surface::Print(const QString& text)
         const QRgb pixel = fore_ | 0xFF000000u;
         uchar* const bits = image_.bits();
         const qsizetype stride = image_.bytesPerLine();
+        const bool inside = image_.rect().contains(stamp.bounds.translated(origin));
         for (const QPoint& offset : stamp.pixels) {
             const QPoint at = origin + offset;
-            if (image_.valid(at))
+            if (inside || image_.valid(at))
                 reinterpret_cast<QRgb*>(bits + at.y() * stride)[at.x()] = pixel;
         }
         Used(fore_);
+        Changed(box.toAlignedRect() | stamp.bounds.translated(origin));
     } else {
         QPainter painter(&image_);
         painter.setFont(font_);
         painter.setPen(QColor::fromRgb(fore_));
         painter.drawText(QPointF(origin.x(), origin.y() + measures.ascent), text);
         anyColour_ = true;
+        // Strokes may reach beyond the text's box.
+        const int margin = static_cast<int>(std::ceil(measures.height));
+        Changed(box.toAlignedRect().adjusted(-margin, -margin, margin, margin));
     }
-    Changed(box.toAlignedRect());
     currentX_ = 0;
     currentY_ += static_cast<float>(measures.height / ppu);
 }
@@ -121,8 +125,10 @@ const Surface::Stamp& Surface::StampOf(const QString& text)
         const QRgb* row = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
         for (int x = 0; x < sheet.width(); ++x) {
             const int alpha = qAlpha(row[x]);
-            if (alpha == 255)
+            if (alpha == 255) {
                 stamp.pixels.emplace_back(x - margin, y - margin);
+                stamp.bounds |= QRect(stamp.pixels.back(), QSize(1, 1));
+            }
             else if (alpha != 0)
                 stamp.exact = false;  // smoothed edges blend with what lies beneath
         }
