@@ -87,12 +87,12 @@ private slots:
         // As the window shows it, with the field on whole logical pixels
         // wherever its points fall: thin lines one device pixel wide, the
         // heavy ones, the field's edges among them, within one of each other;
-        // at 200 % the band's lines meet the field's without a step.
-        for (const float side : {331.f, 347.f, 389.f}) {
+        // at 150 % and 200 % the band's lines meet the field's without a step.
+        for (const float side : {307.f, 331.f, 347.f, 389.f}) {
             game.state.MaxSizerLeft = game.state.MaxSizerBottomTop = side;
             game.form->LayoutBoard();
             const QImage shot = game.form->grab().toImage();
-            const QRect field(game.ui->HetVeld->mapTo(game.form.get(), QPoint(0, 0)) * r, game.ui->HetVeld->PixelSize());
+            const QRect field(game.ui->HetVeld->mapTo(game.form.get(), QPoint(0, 0)) * Ratio(), game.ui->HetVeld->PixelSize());
             const int inCell = DevicePixelOf(s.CellSize / 2.0, 0).x();
             const auto lines = [&](QPoint from, QPoint step) {
                 std::vector<QPoint> found;  // start and width of each run of grey
@@ -117,7 +117,7 @@ private slots:
                     heavy.push_back(at);
             }
             QVERIFY(*std::max_element(heavy.begin(), heavy.end()) - *std::min_element(heavy.begin(), heavy.end()) <= 1);
-            QVERIFY(r == 1 || lines({field.left() - inCell, field.top() - 9}, {0, 1}) == down);
+            QVERIFY(Ratio() == 1 || lines({field.left() - inCell, field.top() - 9}, {0, 1}) == down);
         }
     }
 
