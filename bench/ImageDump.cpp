@@ -32,7 +32,9 @@ int DumpImages(const std::string& stripes, const std::string& programFolder, con
         board.Image().save(prefix + QStringLiteral("-board.png"));
         field.Image().save(prefix + QStringLiteral("-field.png"));
         solution.Image().save(prefix + QStringLiteral("-solution.png"));
-        form.grab().toImage().copy(QRect(board.mapTo(&form, QPoint(0, 0)) * board.PixelRatio(), board.PixelSize())).save(prefix + QStringLiteral("-window.png"));  // as the window shows it
+        // The field over the board, as the window shows it.
+        const QRect shown(board.mapTo(&form, QPoint(0, 0)) * board.PixelRatio(), board.PixelSize());
+        form.grab().toImage().copy(shown).save(prefix + QStringLiteral("-window.png"));
     };
     form.LoadPuzzle(stripes);
     save("load");

@@ -153,11 +153,13 @@ void LayoutBoard(PuzzleState& state, const BoardSurfaces& surfaces, float freeWi
     // a device pixel off the board's points: there the board's lines run on
     // from the field's own, without a step where they meet and with outer
     // edges as heavy as the inner ones. At 100 % the board keeps its lines.
+    const auto inPoints = [&board](float pixels) {
+        return static_cast<float>(pixels / board.PixelsPer(ScaleUnit::Point));
+    };
     if (board.PixelRatio() == 1.0)
         DrawGridLines(board, state, c, bandWidth, fieldTop);
     else
-        DrawGridLines(board, state, c, static_cast<float>(field.Left(ScaleUnit::Pixel) / board.PixelsPer(ScaleUnit::Point)),
-                      static_cast<float>(field.Top(ScaleUnit::Pixel) / board.PixelsPer(ScaleUnit::Point)));
+        DrawGridLines(board, state, c, inPoints(field.Left(ScaleUnit::Pixel)), inPoints(field.Top(ScaleUnit::Pixel)));
     state.CellSize = static_cast<std::int16_t>(c);
 }
 

@@ -368,16 +368,20 @@ void Surface::paintEvent(QPaintEvent* event)
     pending_ = QRect();
     QPainter painter(this);
     const QRect area = event->rect();
-    if (ratio_ == 1.0 && devicePixelRatioF() == 1.0) {
-        painter.drawImage(area.topLeft(), image_, area);
-        return;
-    }
     const QRectF source(area.x() * ratio_, area.y() * ratio_, area.width() * ratio_, area.height() * ratio_);
     if (ratio_ == devicePixelRatioF()) {
-        // One image pixel a device pixel: copied in device coordinates.
-        painter.setWorldTransform(QTransform::fromScale(1 / ratio_, 1 / ratio_));
+        // One image pixel a device pixel: copied in device coordinates. What
+        // was not drawn on since the last clear is filled with its colour
+        // instead: a new board at 200 % is mostly margin, and filling only
+        // writes where copying also reads.
+        if (ratio_ != 1.0)
+            painter.setWorldTransform(QTransform::fromScale(1 / ratio_, 1 / ratio_));
         const QRect pixels = source.toAlignedRect();
-        painter.drawImage(pixels.topLeft(), image_, pixels);
+        const QRect drawn = pixels & drawn_;
+        if (!drawn.isEmpty())
+            painter.drawImage(drawn.topLeft(), image_, drawn);
+        for (const QRect& rest : QRegion(pixels).subtracted(drawn))
+            painter.fillRect(rest, QColor::fromRgb(clearedWith_));
         return;
     }
     // On a screen of another ratio than the image was started at: scaled, smoothly.
@@ -453,7 +457,8 @@ void Surface::Used(QRgb colour) const
 bool Surface::MayHold(QRgb colour) const
 {
     colour |= 0xFF000000u;
-    return anyColour_ || colour == clearedWith_ || std::find(colours_.begin(), colours_.end(), colour) != colours_.end();
+    return anyColour_ || colour == clearedWith_
+           || std::find(colours_.begin(), colours_.end(), colour) != colours_.end();
 }
 
 MouseArgs Surface::ArgsOf(QMouseEvent* event) const

@@ -48,7 +48,10 @@ public:
 
     void SetScaleUnit(ScaleUnit unit) { unit_ = unit; }
     // Device pixels per unit of the image; a pixel is a device pixel.
-    double PixelsPer(ScaleUnit unit) const { return unit == ScaleUnit::Pixel ? 1.0 : PixelsPerUnit(unit, dpi_) * ratio_; }
+    double PixelsPer(ScaleUnit unit) const
+    {
+        return unit == ScaleUnit::Pixel ? 1.0 : PixelsPerUnit(unit, dpi_) * ratio_;
+    }
     double PixelsPerScaleUnit() const { return PixelsPer(unit_); }
     // Device pixels per logical pixel of the image; the screen's ratio when
     // the image was started.

@@ -92,7 +92,8 @@ private slots:
             game.state.MaxSizerLeft = game.state.MaxSizerBottomTop = side;
             game.form->LayoutBoard();
             const QImage shot = game.form->grab().toImage();
-            const QRect field(game.ui->HetVeld->mapTo(game.form.get(), QPoint(0, 0)) * Ratio(), game.ui->HetVeld->PixelSize());
+            const Surface& shown = *game.ui->HetVeld;
+            const QRect field(shown.mapTo(game.form.get(), QPoint(0, 0)) * Ratio(), shown.PixelSize());
             const int inCell = DevicePixelOf(s.CellSize / 2.0, 0).x();
             const auto lines = [&](QPoint from, QPoint step) {
                 std::vector<QPoint> found;  // start and width of each run of grey
