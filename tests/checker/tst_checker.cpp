@@ -12,7 +12,7 @@
 #include <fstream>
 #include <map>
 
-const std::string Odd = "d.x/x\xdf\xbf\x80\xff";
+const std::string Odd = "d.x/x\xdf\xbf\x80\xff\xe0\x80\xaf\xed\xa0\x80";
 
 class TestChecker : public QObject {
     Q_OBJECT
@@ -94,8 +94,9 @@ private slots:
                "{`file`:`folder`,`loaded`:false,`messages`:[]}" "\n" "{`file`:`gone.pbm`,`loaded`:false,`messages`:[]}" "\n";
         QTest::newRow("an invalid file, a name after --") << "-- bad.pbm -dash" << 1
                                                           << bad + "\n{`file`:`-dash`," + one.arg("`name`:`-dash`") + "\n";
-        // The last two-byte character, then bytes that are no UTF-8: the first past ASCII, and 0xFF.
-        const QString odd = QString("x") + QChar(0x7FF) + QChar(0x80) + QChar(0xFF);
+        // The last two-byte character, then bytes that are no UTF-8: the first past ASCII, 0xFF, a
+        // slash in three bytes instead of one, and a surrogate.
+        const QString odd = QString("x") + QChar(0x7FF) + QChar(0x80) + QChar(0xFF) + "\u00e0\u0080\u00af\u00ed\u00a0\u0080";
         QTest::newRow("names in UTF-8 and not") << "café.pbm d.x/x*" << 0
             << "{`file`:`café.pbm`," + one.arg("`name`:`café`") + "\n" + "{`file`:`d.x/" + odd + "`," + one.arg("`name`:`" + odd + "`") + "\n";
         QTest::newRow("solve") << "--solve cat.pbm checkers.pbm search.pbm bad.pbm" << 1

@@ -98,6 +98,7 @@ private slots:
         QTest::newRow("a header of 60000 by 60000") << QByteArray("P4 60000 60000\n\xff") << 1 << "more than 16777216 pixels";
         QTest::newRow("width 0") << QByteArray("P1 0 3 1 1 1") << 1 << "no pixels";
         QTest::newRow("any bytes") << QByteArray("\x01\xfe\0P1\x89PNG", 9) << 1 << "cannot be read as a picture";
+        QTest::newRow("a P6 body under X6") << QByteArray("X6 1 1 255\n\xff\0\0", 14) << 1 << "cannot be read as a picture";
         QTest::newRow("a FIFO") << QByteArray("fifo") << 1 << "cannot be read as a picture";
         QTest::newRow("a folder") << QByteArray("folder") << 1 << "cannot be read as a picture";
     }
