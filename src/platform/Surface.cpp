@@ -2,13 +2,11 @@
 
 #include "model/Rounding.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
+#include <QRegion>
 
 #include <algorithm>
-#include <cmath>
 
 namespace grizzet {
 
@@ -18,28 +16,6 @@ constexpr double MetresPerInch = 0.0254;
 
 }  // namespace
 
-double LogicalDpi()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() : 96.0;
-}
-
-double PixelsPerUnit(ScaleUnit unit, double dpi)
-{
-    switch (unit) {
-    case ScaleUnit::Twip: return dpi / 1440.0;
-    case ScaleUnit::Point: return dpi / 72.0;
-    case ScaleUnit::Pixel: break;
-    }
-    return 1.0;
-}
-
-double PixelsPerUnit(ScaleUnit unit) { return PixelsPerUnit(unit, LogicalDpi()); }
-
-int TwipsToPixels(double twips) { return Nearest(twips * PixelsPerUnit(ScaleUnit::Twip)); }
-
-double PixelsToTwips(double pixels) { return pixels / PixelsPerUnit(ScaleUnit::Twip); }
-
 Surface::Surface(QWidget* parent) : QWidget(parent)
 {
     StartImage(devicePixelRatioF());
@@ -48,75 +24,6 @@ Surface::Surface(QWidget* parent) : QWidget(parent)
     font_.setStyleStrategy(QFont::NoAntialias);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-}
-
-namespace {
-
-// The device pixels Qt shows a rectangle of a window on: a corner at half a
-// pixel (at 150 %) goes to the next pixel.
-QRect ShownPixels(const QRect& logical, double ratio)
-{
-    const auto shown = [ratio](int value) { return static_cast<int>(std::floor(value * ratio + 0.5)); };
-    return QRect(QPoint(shown(logical.left()), shown(logical.top())),
-                 QPoint(shown(logical.left() + logical.width()) - 1, shown(logical.top() + logical.height()) - 1));
-}
-
-}  // namespace
-
-QSize Surface::PixelSize() const { return ShownPixels(QRect(mapTo(window(), QPoint(0, 0)), size()), ratio_).size(); }
-
-float Surface::ScaleWidth() const { return static_cast<float>(PixelSize().width() / PixelsPerScaleUnit()); }
-float Surface::ScaleHeight() const { return static_cast<float>(PixelSize().height() / PixelsPerScaleUnit()); }
-
-double Surface::ContainerPixelsPer(ScaleUnit unit) const
-{
-    if (unit != ScaleUnit::Pixel)
-        return PixelsPerUnit(unit);
-    const auto* container = qobject_cast<const Surface*>(parentWidget());
-    return 1.0 / (container ? container->ratio_ : ratio_);
-}
-
-void Surface::Move(float left, float top, ScaleUnit containerUnit)
-{
-    const double ppu = ContainerPixelsPer(containerUnit);
-    move(Nearest(left * ppu), Nearest(top * ppu));
-}
-
-void Surface::Resize(float width, float height, ScaleUnit containerUnit)
-{
-    const double ppu = ContainerPixelsPer(containerUnit);
-    resize(std::max(0, Nearest(width * ppu)), std::max(0, Nearest(height * ppu)));
-}
-
-QRect Surface::PixelsInContainer() const
-{
-    const QWidget* container = parentWidget();
-    if (!container)
-        return QRect(QPoint(0, 0), PixelSize());
-    const auto* surface = qobject_cast<const Surface*>(container);
-    const double ratio = surface ? surface->ratio_ : ratio_;
-    const QPoint origin = ShownPixels(QRect(container->mapTo(window(), QPoint(0, 0)), QSize()), ratio).topLeft();
-    return ShownPixels(QRect(mapTo(window(), QPoint(0, 0)), size()), ratio).translated(-origin);
-}
-
-float Surface::Left(ScaleUnit unit) const
-{
-    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().left() : x() / PixelsPerUnit(unit));
-}
-
-float Surface::Top(ScaleUnit unit) const
-{
-    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().top() : y() / PixelsPerUnit(unit));
-}
-
-float Surface::Width(ScaleUnit unit) const
-{
-    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().width() : width() / PixelsPerUnit(unit));
-}
-
-float Surface::Height(ScaleUnit unit) const
-{
-    return static_cast<float>(unit == ScaleUnit::Pixel ? PixelsInContainer().height() : height() / PixelsPerUnit(unit));
 }
 
 void Surface::StartImage(double ratio)
@@ -158,133 +65,6 @@ void Surface::Cls()
     currentX_ = 0;
     currentY_ = 0;
     Show(QRect(QPoint(0, 0), PixelSize()));
-}
-
-int Surface::ToPixelX(float x) const { return Nearest(x * PixelsPerScaleUnit()); }
-int Surface::ToPixelY(float y) const { return Nearest(y * PixelsPerScaleUnit()); }
-
-QRect Surface::PixelBox(float x1, float y1, float x2, float y2) const
-{
-    const double ppu = PixelsPerScaleUnit();
-    return QRect(QPoint(Nearest(x1 * ppu), Nearest(y1 * ppu)), QPoint(Nearest(x2 * ppu), Nearest(y2 * ppu))).normalized();
-}
-
-void Surface::DrawLine(float x1, float y1, float x2, float y2, QRgb colour)
-{
-    Grow();
-    const QPoint from(ToPixelX(x1), ToPixelY(y1));
-    const QPoint to(ToPixelX(x2), ToPixelY(y2));
-    if (from.x() == to.x() || from.y() == to.y()) {
-        // Straight across or down: the pixels from one end to the other.
-        FillPixels(QRect(from, to).normalized(), colour);
-    } else {
-        QPainter painter(&image_);
-        painter.setPen(QPen(QColor::fromRgb(colour), 0));
-        painter.drawLine(from, to);
-        painter.drawPoint(to);
-        Used(colour);
-    }
-    Changed(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
-}
-
-void Surface::DrawBox(float x1, float y1, float x2, float y2, QRgb colour)
-{
-    Grow();
-    const QRect box = PixelBox(x1, y1, x2, y2);
-    FillPixels(QRect(box.left(), box.top(), box.width(), 1), colour);
-    FillPixels(QRect(box.left(), box.bottom(), box.width(), 1), colour);
-    FillPixels(QRect(box.left(), box.top(), 1, box.height()), colour);
-    FillPixels(QRect(box.right(), box.top(), 1, box.height()), colour);
-    Changed(box);
-}
-
-void Surface::FillBox(float x1, float y1, float x2, float y2, QRgb colour)
-{
-    Grow();
-    const QRect box = PixelBox(x1, y1, x2, y2);
-    FillPixels(box, colour);
-    Changed(box);
-}
-
-void Surface::FillBoxes(const std::vector<Corners>& boxes, QRgb colour)
-{
-    Grow();
-    std::vector<QRect> pixels;
-    QRect all;
-    for (const Corners& box : boxes) {
-        pixels.push_back(PixelBox(box.x1, box.y1, box.x2, box.y2) & image_.rect());
-        all |= pixels.back();
-    }
-    if (all.isEmpty())
-        return;
-    Used(colour);
-    // Row by row through every box: a long vertical line drawn on its own
-    // would touch one pixel in each of thousands of rows, far apart in memory.
-    const QRgb pixel = colour | 0xFF000000u;
-    for (int y = all.top(); y <= all.bottom(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (const QRect& box : pixels)
-            if (y >= box.top() && y <= box.bottom())
-                std::fill_n(row + box.left(), box.width(), pixel);
-    }
-    Changed(all);
-}
-
-void Surface::FillPixels(const QRect& box, QRgb colour)
-{
-    // Straight into the image's rows: the pixels an opaque QPainter::fillRect
-    // covers, without setting up a painter for each of thousands of cells.
-    const QRect clipped = box & image_.rect();
-    if (clipped.isEmpty())
-        return;
-    Used(colour);
-    const QRgb pixel = colour | 0xFF000000u;
-    uchar* const bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + clipped.left(), clipped.width(), pixel);
-}
-
-void Surface::DrawDot(float x, float y, QRgb colour)
-{
-    Grow();
-    const double d = drawWidth_;
-    const double ppu = PixelsPerScaleUnit();
-    // Dots of any width share their centre pixel, so a narrower dot drawn
-    // over a wider one leaves an even rim on every side.
-    const int left = Nearest(x * ppu) - drawWidth_ / 2;
-    const int top = Nearest(y * ppu) - drawWidth_ / 2;
-    const double radiusSquared = d * d / 4;
-    const QRgb pixel = colour | 0xFF000000u;
-    Used(colour);
-    uchar* const bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    for (int j = 0; j < drawWidth_; ++j) {
-        if (top + j < 0 || top + j >= image_.height())
-            continue;
-        QRgb* row = reinterpret_cast<QRgb*>(bits + (top + j) * stride);
-        for (int i = 0; i < drawWidth_; ++i) {
-            const double dx = i + 0.5 - d / 2, dy = j + 0.5 - d / 2;
-            if (dx * dx + dy * dy <= radiusSquared && left + i >= 0 && left + i < image_.width())
-                row[left + i] = pixel;
-        }
-    }
-    Changed(QRect(left, top, drawWidth_, drawWidth_));
-}
-
-void Surface::DrawPicture(const QImage& picture)
-{
-    Grow();
-    QImage shown = picture;
-    if (ratio_ != 1.0 && !picture.isNull())
-        shown = picture.scaled(Nearest(picture.width() * ratio_), Nearest(picture.height() * ratio_),
-                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    {
-        QPainter painter(&image_);
-        painter.drawImage(0, 0, shown);
-    }
-    anyColour_ = true;
-    Changed(shown.rect());
 }
 
 QRgb Surface::Point(float x, float y) const { return GetPixel(ToPixelX(x), ToPixelY(y)); }
@@ -408,13 +188,6 @@ void Surface::resizeEvent(QResizeEvent* event)
 {
     Grow();
     QWidget::resizeEvent(event);
-}
-
-QSize Surface::ImageSize() const
-{
-    // Shown from a whole device pixel, the surface covers at most its size
-    // times the ratio, rounded up.
-    return QSize(static_cast<int>(std::ceil(width() * ratio_)), static_cast<int>(std::ceil(height() * ratio_)));
 }
 
 void Surface::Grow() const

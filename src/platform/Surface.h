@@ -1,6 +1,8 @@
 // A drawing surface: a widget with a persistent image that every drawing goes
-// into. paintEvent only copies the image. Coordinates are in the surface's
-// scale unit (twip, point or pixel), counted from its top-left corner.
+// into; paintEvent only shows the image. Coordinates are in the surface's
+// scale unit (twip, point or pixel), counted from its top-left corner. The
+// units and the surface's place are in SurfaceUnits.cpp, the shapes in
+// SurfaceShapes.cpp, the text in SurfaceText.cpp.
 //
 // The image holds the screen's device pixels, and a pixel is a device pixel:
 // on a screen at 200 % a point is 8/3 pixels instead of 4/3, texts are set at
@@ -160,6 +162,8 @@ private:
     // Logical pixels of the container per unit; pixels are the container's
     // device pixels.
     double ContainerPixelsPer(ScaleUnit unit) const;
+    // The device pixels of the window the surface is shown on, at a ratio.
+    QRect ShownIn(double ratio) const;
     // The device pixels of the container's image the surface is shown over.
     QRect PixelsInContainer() const;
     void StartImage(double ratio);
